@@ -1,0 +1,152 @@
+// The window frame: background, header, footer, the page stack and the four buttons,
+// and the skeleton of the form's two operations.
+
+#include "form.h"
+#include "form/pages.h"
+#include "form/recipes.h"
+#include "window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+using namespace form;
+
+namespace {
+
+const char kWindowStyle[] =
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 59, 117, 255), "
+    "stop:1 rgba(0, 158, 201, 255));";
+
+const char kFooterStyle[] =
+    "color: rgb(255, 255, 255);\nfont: bold 18pt \"Trebuchet MS\";\nbackground-color: rgb(255, 255, 255, 0.0);";
+const char kStackStyle[] = "background-color: rgb(181, 181, 181);\nbackground-color: rgb(255, 255, 255, 0);";
+const char kTitleStyle[] = "background: rgba(255, 255, 255, 0);\nfont: 75 16pt \"Tahoma\";";
+const char kSectionStyle[] =
+    "background: rgba(255, 255, 255, 0);\nfont: bold 16pt \"Trebuchet MS\";\ntext-decoration: underline;\n"
+    "color: #ffffff;\n";
+const char kPointsStyle[] = "background: rgba(255, 255, 255, 0);\nfont: bold 16pt \"Trebuchet MS\";\ncolor: #ffffff;\n";
+
+const char kFinishStyle[] =
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 63, 0, 255), "
+    "stop:1 rgba(0, 255, 0, 255));\ncolor: rgb(255, 255, 255);\nborder: 1px solid #000;\nborder-radius: 5px;\n"
+    "font: bold 10pt \"Trebuchet MS\";\nheight: 20px;\n\n";
+// Back's sheet is Next's with one more trailing line break.
+#define NAVIGATION_STYLE                                                                                    \
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 0, 131, 255), "  \
+    "stop:1 rgba(0, 144, 255, 255));\ncolor: rgb(255, 255, 255);\nborder-color: rgb(255, 255, 255);\n"    \
+    "font: bold 10pt \"Trebuchet MS\";\nborder: 1px solid #000;\nborder-radius: 5px;\nheight: 20px;\n\n"
+const char kNextStyle[] = NAVIGATION_STYLE;
+const char kBackStyle[] = NAVIGATION_STYLE "\n";
+#undef NAVIGATION_STYLE
+const char kCloseStyle[] =
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(146, 0, 0, 255), "
+    "stop:1 rgba(255, 0, 0, 255));\ncolor: rgb(255, 255, 255);\nfont: bold 10pt \"Trebuchet MS\";\n"
+    "border: 1px solid #000;\nborder-radius: 5px;\nheight:20px;\n";
+
+QLabel *makeFrameLabel(QWidget *parent, const char *name, const QRect &geometry, const char *style)
+{
+    QLabel *label = create<QLabel>(parent, name);
+    label->setGeometry(geometry);
+    label->setStyleSheet(QString::fromLatin1(style));
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry, const char *style)
+{
+    QPushButton *button = create<QPushButton>(parent, name);
+    button->setGeometry(geometry);
+    button->setStyleSheet(QString::fromLatin1(style));
+    return button;
+}
+
+} // namespace
+
+void MainWindowUi::setupForm(MainWindow *window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("MainWindow"));
+    window->setEnabled(true);
+    window->resize(800, 600);
+    window->setMinimumSize(QSize(800, 600));
+    window->setMaximumSize(QSize(800, 600));
+    window->setStyleSheet(QString::fromLatin1(kWindowStyle));
+    window->setToolButtonStyle(Qt::ToolButtonFollowStyle);
+    window->setTabShape(QTabWidget::Rounded);
+
+    centralWidget = create<QWidget>(static_cast<QWidget *>(window), "centralWidget");
+
+    label_3 = makeFrameLabel(centralWidget, "label_3", QRect(10, 560, 131, 31), kFooterStyle);
+    stackedWidget = create<QStackedWidget>(centralWidget, "stackedWidget");
+    stackedWidget->setGeometry(QRect(0, 90, 801, 461));
+    stackedWidget->setStyleSheet(QString::fromLatin1(kStackStyle));
+    stackedWidget->setFrameShape(QFrame::NoFrame);
+    stackedWidget->setFrameShadow(QFrame::Plain);
+
+    stackedWidget->addWidget(buildReadingPage(*this));
+    stackedWidget->addWidget(buildTask1Page(*this));
+    stackedWidget->addWidget(buildTask2Page(*this));
+    stackedWidget->addWidget(buildTask3Page(*this));
+    stackedWidget->addWidget(buildTask4Page(*this));
+    stackedWidget->addWidget(buildTask5Page(*this));
+    stackedWidget->addWidget(buildTask6Page(*this));
+    stackedWidget->addWidget(buildTask7Page(*this));
+    stackedWidget->addWidget(buildResultPage(*this));
+
+    label = makeFrameLabel(centralWidget, "label", QRect(30, 20, 101, 21), kTitleStyle);
+    label_4 = makeFrameLabel(centralWidget, "label_4", QRect(30, 50, 200, 31), kSectionStyle);
+    label_4->setMinimumSize(QSize(200, 0));
+    label_4->setTextFormat(Qt::RichText);
+    label_24 = makeFrameLabel(centralWidget, "label_24", QRect(580, 10, 211, 31), kPointsStyle);
+    label_24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pushButton_3 = makeButton(centralWidget, "pushButton_3", QRect(577, 570, 100, 22), kFinishStyle);
+    pushButton_3->setEnabled(true);
+    pushButton_1 = makeButton(centralWidget, "pushButton_1", QRect(364, 570, 100, 22), kBackStyle);
+    close_button = makeButton(centralWidget, "close_button", QRect(683, 570, 100, 22), kCloseStyle);
+    close_button->setEnabled(true);
+    pushButton_2 = makeButton(centralWidget, "pushButton_2", QRect(470, 570, 101, 22), kNextStyle);
+
+    window->setCentralWidget(centralWidget);
+
+    assignTexts(window);
+
+    stackedWidget->setCurrentIndex(8);
+    // Every box starts empty: no answer is preselected.
+    for (QComboBox *box : {comboBox_2, comboBox_7, comboBox_5, comboBox_3, comboBox_6, comboBox_4, comboBox_1,
+                           v3_5, v3_2, v3_3, v3_1, v3_4, v4_2, v4_7, v4_5, v4_3, v4_6, v4_4, v4_1,
+                           v5_1, v5_2, v5_3, v5_4, v5_5, v5_6, v5_7, v5_8, v5_9, v5_10}) {
+        if (box) // TEMPORARY until the task pages exist
+            box->setCurrentIndex(-1);
+    }
+    if (tabWidget) // TEMPORARY until the result page exists
+        tabWidget->setCurrentIndex(0);
+
+    QMetaObject::connectSlotsByName(window);
+}
+
+void MainWindowUi::assignTexts(MainWindow *window)
+{
+    window->setWindowTitle(tr("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."));
+    label_3->setText(tr("<html><head/><body><p align=\"justify\"><span style=\" font-size:16pt; "
+                        "font-weight:600;\">ТЕРВА, 2013</span></p></body></html>"));
+    assignReadingTexts(*this);
+    assignTask1Texts(*this);
+    assignTask2Texts(*this);
+    assignTask3Texts(*this);
+    assignTask4Texts(*this);
+    assignTask5Texts(*this);
+    assignTask6Texts(*this);
+    assignTask7Texts(*this);
+    assignResultTexts(*this);
+    label->setText(tr("<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; "
+                      "font-weight:600; color:#ffffff;\">TEST № 1</span></p></body></html>"));
+    label_4->setText(tr("<html><head/><body><p>LECTURE</p></body></html>"));
+    label_24->setText(tr(""));
+    pushButton_3->setText(tr("Завершити"));
+    pushButton_1->setText(tr("Назад"));
+    close_button->setText(tr("Закрити"));
+    pushButton_2->setText(tr("Далі"));
+}

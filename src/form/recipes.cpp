@@ -1,0 +1,110 @@
+#include "form/recipes.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+#include <QWidget>
+
+namespace form {
+
+const char kPanelStyle[] =
+    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(191, 191, 191, 255), "
+    "stop:1 rgba(255, 255, 255, 255));\nborder-radius: 5px;";
+const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
+const char kItemLabelStyle[] =
+    "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
+const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
+
+QWidget *makePage(const char *name)
+{
+    return create<QWidget>(static_cast<QWidget *>(nullptr), name);
+}
+
+QWidget *makePanel(QWidget *page, const char *name, int width)
+{
+    QWidget *panel = create<QWidget>(page, name);
+    panel->setGeometry(QRect(15, 0, width, 461));
+    panel->setStyleSheet(QString::fromLatin1(kPanelStyle));
+    return panel;
+}
+
+QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geometry, bool wordWrap)
+{
+    QLabel *label = create<QLabel>(panel, name);
+    label->setGeometry(geometry);
+    label->setStyleSheet(QString::fromLatin1(kTransparentStyle));
+    label->setWordWrap(wordWrap);
+    return label;
+}
+
+QLabel *makeItemLabel(QWidget *parent, const char *name)
+{
+    QLabel *label = create<QLabel>(parent, name);
+    QFont font;
+    font.setFamily(QStringLiteral("Trebuchet MS"));
+    font.setPointSize(10);
+    font.setBold(false);
+    font.setItalic(false);
+    label->setFont(font);
+    label->setStyleSheet(QString::fromLatin1(kItemLabelStyle));
+    label->setWordWrap(true);
+    return label;
+}
+
+QComboBox *makeChoiceCombo(QWidget *parent, const char *name)
+{
+    QComboBox *box = create<QComboBox>(parent, name);
+    box->setStyleSheet(QString::fromLatin1(kChoiceComboStyle));
+    box->setEditable(false);
+    box->setInsertPolicy(QComboBox::InsertAtBottom);
+    box->setIconSize(QSize(20, 20));
+    return box;
+}
+
+void fillChoices(QComboBox *box, const QStringList &items)
+{
+    box->clear();
+    box->insertItems(0, items);
+}
+
+QString tr(const char *source)
+{
+    return QCoreApplication::translate("MainWindow", source);
+}
+
+QString tr(const QString &source)
+{
+    return tr(source.toUtf8().constData());
+}
+
+QString richText(const QString &paragraphs)
+{
+    return QStringLiteral("<html><head/><body>") + paragraphs + QStringLiteral("</body></html>");
+}
+
+QString spanParagraph(const QString &style, const QString &text)
+{
+    return QStringLiteral("<p><span style=\" ") + style + QStringLiteral("\">") + text
+           + QStringLiteral("</span></p>");
+}
+
+QString instructionHtml(const QString &text)
+{
+    return richText(spanParagraph(
+        QStringLiteral("font-size:12pt; font-weight:600; font-style:italic; color:#00557f;"), text));
+}
+
+QString boldHtml(const QString &text)
+{
+    return richText(spanParagraph(QStringLiteral("font-weight:600;"), text));
+}
+
+QString letterHtml(const QString &letter, const QString &text)
+{
+    return richText(QStringLiteral("<p><span style=\" font-weight:600; font-style:italic;\">") + letter
+                    + QStringLiteral("</span> ") + text + QStringLiteral("</p>"));
+}
+
+} // namespace form

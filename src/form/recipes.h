@@ -1,0 +1,56 @@
+#ifndef FRENCH_TEST_FORM_RECIPES_H
+#define FRENCH_TEST_FORM_RECIPES_H
+
+// Widget recipes that many pages share, so a style sheet or a font is written once.
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QRect;
+class QWidget;
+
+namespace form {
+
+extern const char kPanelStyle[];
+extern const char kTransparentStyle[];
+extern const char kItemLabelStyle[];
+extern const char kChoiceComboStyle[];
+
+// Every object is named right after it is created, before any other property.
+template <class T, class Parent>
+T *create(Parent *parent, const char *name)
+{
+    T *object = new T(parent);
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+// A page: a plain widget created without a parent; the stack takes it over.
+QWidget *makePage(const char *name);
+// The grey-to-white panel at 15, 0 that carries a page's content.
+QWidget *makePanel(QWidget *page, const char *name, int width);
+// A page's transparent instruction line.
+QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geometry, bool wordWrap);
+// An item label of an exercise page: "Trebuchet MS" 10 pt, transparent, padded, word wrap.
+QLabel *makeItemLabel(QWidget *parent, const char *name);
+// A not editable drop-down list of answer letters.
+QComboBox *makeChoiceCombo(QWidget *parent, const char *name);
+// Clears the box and inserts the whole list at position 0, so there is no empty item.
+void fillChoices(QComboBox *box, const QStringList &items);
+
+// The translation lookup every initial text goes through (context "MainWindow").
+QString tr(const char *source);
+QString tr(const QString &source);
+
+// Rich texts in the toolkit's usual HTML wrapper, one paragraph each.
+QString richText(const QString &paragraphs);
+QString spanParagraph(const QString &style, const QString &text);
+QString instructionHtml(const QString &text);
+QString boldHtml(const QString &text);
+QString letterHtml(const QString &letter, const QString &text);
+
+} // namespace form
+
+#endif

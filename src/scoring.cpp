@@ -1,0 +1,76 @@
+#include "scoring.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QString>
+#include <QTextEdit>
+
+namespace answer {
+
+bool isRight(const MainWindowUi &ui, const ChoiceItem &item)
+{
+    return (ui.*item.buttons[item.keyed])->isChecked();
+}
+
+bool isRight(const MainWindowUi &ui, const ComboItem &item)
+{
+    return (ui.*item.box)->currentIndex() == item.key;
+}
+
+bool isRight(const MainWindowUi &ui, const TextItem &item)
+{
+    return matchesKey((ui.*item.edit)->toPlainText(), item.key);
+}
+
+bool matchesKey(const QString &text, const char *key)
+{
+    // Whole text, case-sensitive, nothing trimmed.
+    return text == QString::fromUtf8(key);
+}
+
+void markAnswer(QTextEdit *edit, const char *key)
+{
+    edit->setStyleSheet(QString::fromLatin1(matchesKey(edit->toPlainText(), key) ? rightAnswerStyle
+                                                                                  : wrongAnswerStyle));
+}
+
+namespace {
+
+template <class Item, size_t N>
+void countTask(const MainWindowUi &ui, const Item (&items)[N], int &count)
+{
+    for (const Item &item : items) {
+        if (isRight(ui, item))
+            ++count;
+    }
+}
+
+} // namespace
+
+void countCorrectItems(const MainWindowUi &ui, int &count)
+{
+    countTask(ui, kTaskI, count);
+    countTask(ui, kTaskII, count);
+    countTask(ui, kTaskIII, count);
+    countTask(ui, kTaskIV, count);
+    countTask(ui, kTaskV, count);
+    countTask(ui, kTaskVI, count);
+    countTask(ui, kTaskVII, count);
+}
+
+const char *gradeFor(int points)
+{
+    // Four separate range tests; they do not overlap.
+    const char *grade = nullptr;
+    if (96 <= points && points <= 100)
+        grade = "Trés bien!";
+    if (75 <= points && points <= 95)
+        grade = "Bien!";
+    if (50 <= points && points <= 74)
+        grade = "Passable!";
+    if (0 <= points && points <= 49)
+        grade = "Mal!";
+    return grade;
+}
+
+} // namespace answer

@@ -1,0 +1,30 @@
+#ifndef FRENCH_TEST_SCORING_H
+#define FRENCH_TEST_SCORING_H
+
+#include "answer_key.h"
+
+class QString;
+
+namespace answer {
+
+// The three exact tests; the finish slot, the result tabs and live marking all use them.
+bool isRight(const MainWindowUi &ui, const ChoiceItem &item);
+bool isRight(const MainWindowUi &ui, const ComboItem &item);
+bool isRight(const MainWindowUi &ui, const TextItem &item);
+bool matchesKey(const QString &text, const char *key);
+
+// Recolours an edit green or red from its whole plain text.
+void markAnswer(QTextEdit *edit, const char *key);
+
+// Adds one to count for every right item, the fifty items in task order.
+void countCorrectItems(const MainWindowUi &ui, int &count);
+
+// The verbal grade for a number of points, or nullptr outside 0 to 100.
+const char *gradeFor(int points);
+
+// Writes every result tab from the answer widgets.
+void fillResultTabs(MainWindowUi &ui);
+
+} // namespace answer
+
+#endif
