@@ -1,3 +1,4 @@
+#include "fonts.h"
 #include "window.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
     defaultHandler = qInstallMessageHandler(explainMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
+    useDesignFonts();
 
     MainWindow window;
     window.show();

@@ -1,0 +1,18 @@
+#include "fonts.h"
+
+#include <QApplication>
+#include <QFont>
+
+const char kSubstituteFamily[] = "Carlito";
+
+void useDesignFonts()
+{
+#ifndef Q_OS_WIN
+    // Substitutions only apply where the named family is not installed.
+    for (const char *family : {"Trebuchet MS", "Tahoma"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QString::fromLatin1(kSubstituteFamily));
+    QFont base(QStringLiteral("Tahoma"));
+    base.setPointSize(8);
+    QApplication::setFont(base);
+#endif
+}
