@@ -5,7 +5,10 @@ set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${BUILD_DIR:-$root_dir/build}"
 
-packages=(g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-crosextra-carlito)
+# Build and tests; the font that stands in for the Windows fonts; icon rendering,
+# desktop-file and AppStream validators and the Debian package build.
+packages=(g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-crosextra-carlito
+          librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for package in "${packages[@]}"; do
