@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "look.h"
 #include "window.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     defaultHandler = qInstallMessageHandler(explainMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
-    useDesignFonts();
+    useDesignLook();
 
     MainWindow window;
     window.show();

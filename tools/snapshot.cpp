@@ -7,7 +7,7 @@
 // QT_SCALE_FACTOR=1.5 to see a scaled desktop.
 
 #include "answer_key.h"
-#include "fonts.h"
+#include "look.h"
 #include "window.h"
 
 #include <QApplication>
@@ -107,7 +107,7 @@ bool save(QWidget *window, const QDir &dir, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    useDesignFonts();
+    useDesignLook();
     QString out = QStringLiteral("snapshots");
     QString mode = QStringLiteral("none");
     std::set<int> pages;

@@ -1,11 +1,13 @@
-#include "fonts.h"
+#include "look.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QStyle>
+#include <QStyleFactory>
 
 const char kSubstituteFamily[] = "Carlito";
 
-void useDesignFonts()
+void useDesignLook()
 {
 #ifndef Q_OS_WIN
     // Substitutions only apply where the named family is not installed.
@@ -14,5 +16,7 @@ void useDesignFonts()
     QFont base(QStringLiteral("Tahoma"));
     base.setPointSize(8);
     QApplication::setFont(base);
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
 #endif
 }

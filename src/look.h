@@ -1,0 +1,18 @@
+#ifndef FRENCH_TEST_LOOK_H
+#define FRENCH_TEST_LOOK_H
+
+// The window was drawn for Windows: "Trebuchet MS" and "Tahoma" in the style sheets,
+// Tahoma 8 pt, the Windows default, wherever a text sets no font of its own, and the
+// Windows widget look. Elsewhere those families are usually missing and the fallback is
+// wider, so texts get cut off; and the desktop's own style draws the radio buttons'
+// circles in the panels' transparent background, so they vanish.
+// This maps the missing families to a metric-compatible substitute, pins the default font
+// to the Windows one and takes the toolkit's Windows style, so the look no longer depends
+// on the desktop theme. Call it once, after the application object exists.
+// On Windows it changes nothing.
+void useDesignLook();
+
+// The family that stands in for the Windows fonts where they are missing.
+extern const char kSubstituteFamily[];
+
+#endif
