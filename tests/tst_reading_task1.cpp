@@ -3,7 +3,7 @@
 // function, so it starts from a fresh window in a fresh process.
 
 #include "answer_key.h"
-#include "fonts.h"
+#include "look.h"
 #include "testutil.h"
 
 #include <QFontDatabase>
@@ -201,7 +201,7 @@ private slots:
 void TestReadingTask1::initTestCase()
 {
     // As the program's entry does.
-    useDesignFonts();
+    useDesignLook();
 }
 
 void TestReadingTask1::widgetTree_data()
