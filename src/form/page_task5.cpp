@@ -1,20 +1,87 @@
+// Task V: ten French numbers in words, each with a box of numbers in digits.
+
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
 
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QRect>
 #include <QWidget>
 
 namespace form {
 
+namespace {
+
+// The letters skip g and j: "h) 551" stands at index 6.
+QStringList numberChoices()
+{
+    return {tr("a) 175"), tr("b) 1234"), tr("c) 98"), tr("d) 316"), tr("e) 2014"),
+            tr("f) 37"), tr("h) 551"), tr("i) 84"), tr("k) 42"), tr("l) 115")};
+}
+
+} // namespace
+
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
     ui.stacked_vocabulaire5 = makePage("stacked_vocabulaire5");
+    ui.vocabulaire5 = makePanel(ui.stacked_vocabulaire5, "vocabulaire5", 771);
+    ui.label_49 = makeInstructionLine(ui.vocabulaire5, "label_49", QRect(20, 20, 711, 21), false);
+
+    QWidget *cells = ui.gridLayoutWidget_5 = create<QWidget>(ui.vocabulaire5, "gridLayoutWidget_5");
+    cells->setGeometry(QRect(20, 50, 321, 311));
+    QFont font;
+    font.setPointSize(12);
+    cells->setFont(font);
+    QGridLayout *grid = ui.gridLayout_5 = create<QGridLayout>(cells, "gridLayout_5");
+    grid->setSpacing(6);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setSizeConstraint(QLayout::SetNoConstraint);
+
+    QLabel **labels[] = {&ui.label_5_1, &ui.label_5_2, &ui.label_5_3, &ui.label_5_4, &ui.label_5_5,
+                         &ui.label_5_6, &ui.label_5_7, &ui.label_5_8, &ui.label_5_9, &ui.label_5_10};
+    QComboBox **boxes[] = {&ui.v5_1, &ui.v5_2, &ui.v5_3, &ui.v5_4, &ui.v5_5,
+                           &ui.v5_6, &ui.v5_7, &ui.v5_8, &ui.v5_9, &ui.v5_10};
+    for (int row = 0; row < 10; ++row) {
+        const QByteArray number = QByteArray::number(row + 1);
+        *labels[row] = makeItemLabel(cells, QByteArray("label_5_" + number).constData());
+        grid->addWidget(*labels[row], row, 0, 1, 1);
+        *boxes[row] = makeChoiceCombo(cells, QByteArray("v5_" + number).constData());
+        grid->addWidget(*boxes[row], row, 1, 1, 1);
+    }
+
+    grid->setColumnStretch(0, 47);
+    grid->setColumnStretch(1, 5);
     return ui.stacked_vocabulaire5;
 }
 
 void assignTask5Texts(MainWindowUi &ui)
 {
-    (void)ui;
+    const QStringList choices = numberChoices();
+    ui.label_49->setText(tr(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
+    const QString numbers[] = {
+        QStringLiteral("1) trente-sept"),
+        QStringLiteral("2) quarante-deux"),
+        QStringLiteral("3) quatre-vingts-quatre"),
+        QStringLiteral("4) quatre-vingt-dix-huit"),
+        QStringLiteral("5) cent-quinze"),
+        QStringLiteral("6) cent-soixante-quinze"),
+        QStringLiteral("7) trois cents-seize"),
+        QStringLiteral("8) cinq cents-cinquante-un"),
+        QStringLiteral("9) mille deux cent-trente-quatre"),
+        QStringLiteral("10) deux mille-quatorze"),
+    };
+    QLabel *labels[] = {ui.label_5_1, ui.label_5_2, ui.label_5_3, ui.label_5_4, ui.label_5_5,
+                        ui.label_5_6, ui.label_5_7, ui.label_5_8, ui.label_5_9, ui.label_5_10};
+    QComboBox *boxes[] = {ui.v5_1, ui.v5_2, ui.v5_3, ui.v5_4, ui.v5_5,
+                          ui.v5_6, ui.v5_7, ui.v5_8, ui.v5_9, ui.v5_10};
+    for (int row = 0; row < 10; ++row) {
+        labels[row]->setText(tr(boldHtml(numbers[row])));
+        fillChoices(boxes[row], choices);
+    }
 }
 
 } // namespace form
