@@ -117,12 +117,9 @@ void MainWindowUi::setupForm(MainWindow *window)
     // Every box starts empty: no answer is preselected.
     for (QComboBox *box : {comboBox_2, comboBox_7, comboBox_5, comboBox_3, comboBox_6, comboBox_4, comboBox_1,
                            v3_5, v3_2, v3_3, v3_1, v3_4, v4_2, v4_7, v4_5, v4_3, v4_6, v4_4, v4_1,
-                           v5_1, v5_2, v5_3, v5_4, v5_5, v5_6, v5_7, v5_8, v5_9, v5_10}) {
-        if (box) // TEMPORARY until the task pages exist
-            box->setCurrentIndex(-1);
-    }
-    if (tabWidget) // TEMPORARY until the result page exists
-        tabWidget->setCurrentIndex(0);
+                           v5_1, v5_2, v5_3, v5_4, v5_5, v5_6, v5_7, v5_8, v5_9, v5_10})
+        box->setCurrentIndex(-1);
+    tabWidget->setCurrentIndex(0);
 
     QMetaObject::connectSlotsByName(window);
 }

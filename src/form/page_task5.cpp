@@ -4,12 +4,15 @@
 #include "form/pages.h"
 #include "form/recipes.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QRect>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 
 namespace form {
@@ -21,6 +24,29 @@ QStringList numberChoices()
 {
     return {tr("a) 175"), tr("b) 1234"), tr("c) 98"), tr("d) 316"), tr("e) 2014"),
             tr("f) 37"), tr("h) 551"), tr("i) 84"), tr("k) 42"), tr("l) 115")};
+}
+
+// The grid's stretch leaves the boxes narrower than their items, and a cut "b) 1234"
+// reads as another number: each box gets at least the width its longest item needs.
+void fitLongestItem(QComboBox *box)
+{
+    box->ensurePolished(); // the style sheet's font decides the width
+    const QFontMetrics metrics(box->font());
+    int longest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        longest = qMax(longest, metrics.horizontalAdvance(box->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const int probeWidth = 200;
+    option.rect = QRect(0, 0, probeWidth, box->sizeHint().height());
+    // The style sheet's box model and the underlying style each inset the item; the
+    // item is drawn within the narrower of the two, one pixel in from either side.
+    int overhead = 0;
+    for (const QStyle *style : {box->style(), QApplication::style()}) {
+        const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        overhead = qMax(overhead, probeWidth - field.width());
+    }
+    box->setMinimumWidth(overhead + longest + 2);
 }
 
 } // namespace
@@ -81,6 +107,7 @@ void assignTask5Texts(MainWindowUi &ui)
     for (int row = 0; row < 10; ++row) {
         labels[row]->setText(tr(boldHtml(numbers[row])));
         fillChoices(boxes[row], choices);
+        fitLongestItem(boxes[row]);
     }
 }
 
