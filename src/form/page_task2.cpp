@@ -5,7 +5,6 @@
 #include "form/recipes.h"
 
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRect>
@@ -13,63 +12,38 @@
 
 namespace form {
 
-namespace {
-
-QStringList answerLetters()
-{
-    return {tr("a)"), tr("b)"), tr("c)"), tr("d)"),
-            tr("e)"), tr("f)"), tr("g)")};
-}
-
-} // namespace
-
 QWidget *buildTask2Page(MainWindowUi &ui)
 {
     ui.stacked_vocabulaire2 = makePage("stacked_vocabulaire2");
     ui.vocabulaire2 = makePanel(ui.stacked_vocabulaire2, "vocabulaire2", 771);
     ui.label_7 = makeInstructionLine(ui.vocabulaire2, "label_7", QRect(20, 20, 711, 21), false);
 
-    QWidget *cells = ui.gridLayoutWidget = create<QWidget>(ui.vocabulaire2, "gridLayoutWidget");
-    cells->setGeometry(QRect(20, 50, 721, 261));
-    QFont font;
-    font.setPointSize(12);
-    cells->setFont(font);
-    QGridLayout *grid = ui.gridLayout = create<QGridLayout>(cells, "gridLayout");
-    grid->setSpacing(6);
-    grid->setContentsMargins(0, 0, 0, 0);
+    QGridLayout *grid = ui.gridLayout =
+        makeMatchingGrid(ui.vocabulaire2, "gridLayoutWidget", "gridLayout", QRect(20, 50, 721, 261));
+    ui.gridLayoutWidget = grid->parentWidget();
 
     // Creation order is the Tab order among the boxes, so it follows the form, not the rows.
-    auto label = [&](const char *name, int row, int column) {
-        QLabel *created = makeItemLabel(cells, name);
-        grid->addWidget(created, row, column, 1, 1);
-        return created;
-    };
-    auto box = [&](const char *name, int row) {
-        QComboBox *created = makeChoiceCombo(cells, name);
-        grid->addWidget(created, row, 1, 1, 1);
-        return created;
-    };
-    ui.label_15 = label("label_15", 0, 2);
-    ui.comboBox_2 = box("comboBox_2", 1);
-    ui.comboBox_7 = box("comboBox_7", 6);
-    ui.comboBox_5 = box("comboBox_5", 4);
-    ui.comboBox_3 = box("comboBox_3", 2);
-    ui.comboBox_6 = box("comboBox_6", 5);
-    ui.label_12 = label("label_12", 6, 0);
-    ui.label_13 = label("label_13", 5, 0);
-    ui.label_14 = label("label_14", 4, 0);
-    ui.label_11 = label("label_11", 3, 0);
-    ui.label_8 = label("label_8", 2, 0);
-    ui.label_10 = label("label_10", 0, 0);
-    ui.label_9 = label("label_9", 1, 0);
-    ui.comboBox_4 = box("comboBox_4", 3);
-    ui.comboBox_1 = box("comboBox_1", 0);
-    ui.label_16 = label("label_16", 1, 2);
-    ui.label_17 = label("label_17", 2, 2);
-    ui.label_18 = label("label_18", 3, 2);
-    ui.label_19 = label("label_19", 4, 2);
-    ui.label_20 = label("label_20", 5, 2);
-    ui.label_21 = label("label_21", 6, 2);
+    ui.label_15 = addItemLabel(grid, "label_15", 0, 2);
+    ui.comboBox_2 = addChoiceCombo(grid, "comboBox_2", 1, 1);
+    ui.comboBox_7 = addChoiceCombo(grid, "comboBox_7", 6, 1);
+    ui.comboBox_5 = addChoiceCombo(grid, "comboBox_5", 4, 1);
+    ui.comboBox_3 = addChoiceCombo(grid, "comboBox_3", 2, 1);
+    ui.comboBox_6 = addChoiceCombo(grid, "comboBox_6", 5, 1);
+    ui.label_12 = addItemLabel(grid, "label_12", 6, 0);
+    ui.label_13 = addItemLabel(grid, "label_13", 5, 0);
+    ui.label_14 = addItemLabel(grid, "label_14", 4, 0);
+    ui.label_11 = addItemLabel(grid, "label_11", 3, 0);
+    ui.label_8 = addItemLabel(grid, "label_8", 2, 0);
+    ui.label_10 = addItemLabel(grid, "label_10", 0, 0);
+    ui.label_9 = addItemLabel(grid, "label_9", 1, 0);
+    ui.comboBox_4 = addChoiceCombo(grid, "comboBox_4", 3, 1);
+    ui.comboBox_1 = addChoiceCombo(grid, "comboBox_1", 0, 1);
+    ui.label_16 = addItemLabel(grid, "label_16", 1, 2);
+    ui.label_17 = addItemLabel(grid, "label_17", 2, 2);
+    ui.label_18 = addItemLabel(grid, "label_18", 3, 2);
+    ui.label_19 = addItemLabel(grid, "label_19", 4, 2);
+    ui.label_20 = addItemLabel(grid, "label_20", 5, 2);
+    ui.label_21 = addItemLabel(grid, "label_21", 6, 2);
 
     grid->setColumnStretch(0, 40);
     grid->setColumnStretch(1, 5);
@@ -79,7 +53,7 @@ QWidget *buildTask2Page(MainWindowUi &ui)
 
 void assignTask2Texts(MainWindowUi &ui)
 {
-    const QStringList letters = answerLetters();
+    const QStringList letters = letterChoices(7);
     ui.label_7->setText(tr(instructionHtml(QStringLiteral("II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:"))));
     ui.label_15->setText(tr(letterHtml(QStringLiteral("a)"), QStringLiteral("Mais non, j’étudie le français."))));
     fillChoices(ui.comboBox_2, letters);

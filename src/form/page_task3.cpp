@@ -6,7 +6,6 @@
 #include "form/recipes.h"
 
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRect>
@@ -14,56 +13,32 @@
 
 namespace form {
 
-namespace {
-
-QStringList equivalentLetters()
-{
-    return {tr("a)"), tr("b)"), tr("c)"), tr("d)"), tr("e)")};
-}
-
-} // namespace
-
 QWidget *buildTask3Page(MainWindowUi &ui)
 {
     ui.stacked_vocabulaire3 = makePage("stacked_vocabulaire3");
     ui.vocabulaire3 = makePanel(ui.stacked_vocabulaire3, "vocabulaire3", 771);
     ui.label_22 = makeInstructionLine(ui.vocabulaire3, "label_22", QRect(20, 20, 711, 21), false);
 
-    QWidget *cells = ui.gridLayoutWidget_3 = create<QWidget>(ui.vocabulaire3, "gridLayoutWidget_3");
-    cells->setGeometry(QRect(20, 50, 721, 191));
-    QFont font;
-    font.setPointSize(12);
-    cells->setFont(font);
-    QGridLayout *grid = ui.gridLayout_3 = create<QGridLayout>(cells, "gridLayout_3");
-    grid->setSpacing(6);
-    grid->setContentsMargins(0, 0, 0, 0);
+    QGridLayout *grid = ui.gridLayout_3 =
+        makeMatchingGrid(ui.vocabulaire3, "gridLayoutWidget_3", "gridLayout_3", QRect(20, 50, 721, 191));
+    ui.gridLayoutWidget_3 = grid->parentWidget();
 
     // Creation order is the Tab order among the boxes, so it follows the form, not the rows.
-    auto label = [&](const char *name, int row, int column) {
-        QLabel *created = makeItemLabel(cells, name);
-        grid->addWidget(created, row, column, 1, 1);
-        return created;
-    };
-    auto box = [&](const char *name, int row) {
-        QComboBox *created = makeChoiceCombo(cells, name);
-        grid->addWidget(created, row, 1, 1, 1);
-        return created;
-    };
-    ui.label_3_5 = label("label_3_5", 4, 0);
-    ui.v3_5 = box("v3_5", 4);
-    ui.label_3_4 = label("label_3_4", 3, 0);
-    ui.v3_2 = box("v3_2", 1);
-    ui.label_3_1 = label("label_3_1", 0, 0);
-    ui.label_3_2 = label("label_3_2", 1, 0);
-    ui.label_3_3 = label("label_3_3", 2, 0);
-    ui.v3_3 = box("v3_3", 2);
-    ui.v3_1 = box("v3_1", 0);
-    ui.var3_3 = label("var3_3", 2, 2);
-    ui.var3_4 = label("var3_4", 3, 2);
-    ui.var3_5 = label("var3_5", 4, 2);
-    ui.var3_2 = label("var3_2", 1, 2);
-    ui.v3_4 = box("v3_4", 3);
-    ui.var3_1 = label("var3_1", 0, 2);
+    ui.label_3_5 = addItemLabel(grid, "label_3_5", 4, 0);
+    ui.v3_5 = addChoiceCombo(grid, "v3_5", 4, 1);
+    ui.label_3_4 = addItemLabel(grid, "label_3_4", 3, 0);
+    ui.v3_2 = addChoiceCombo(grid, "v3_2", 1, 1);
+    ui.label_3_1 = addItemLabel(grid, "label_3_1", 0, 0);
+    ui.label_3_2 = addItemLabel(grid, "label_3_2", 1, 0);
+    ui.label_3_3 = addItemLabel(grid, "label_3_3", 2, 0);
+    ui.v3_3 = addChoiceCombo(grid, "v3_3", 2, 1);
+    ui.v3_1 = addChoiceCombo(grid, "v3_1", 0, 1);
+    ui.var3_3 = addItemLabel(grid, "var3_3", 2, 2);
+    ui.var3_4 = addItemLabel(grid, "var3_4", 3, 2);
+    ui.var3_5 = addItemLabel(grid, "var3_5", 4, 2);
+    ui.var3_2 = addItemLabel(grid, "var3_2", 1, 2);
+    ui.v3_4 = addChoiceCombo(grid, "v3_4", 3, 1);
+    ui.var3_1 = addItemLabel(grid, "var3_1", 0, 2);
 
     grid->setColumnStretch(0, 47);
     grid->setColumnStretch(1, 6);
@@ -73,7 +48,7 @@ QWidget *buildTask3Page(MainWindowUi &ui)
 
 void assignTask3Texts(MainWindowUi &ui)
 {
-    const QStringList letters = equivalentLetters();
+    const QStringList letters = letterChoices(5);
     ui.label_22->setText(tr(instructionHtml(QStringLiteral("III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:"))));
     ui.label_3_5->setText(tr(boldHtml(QStringLiteral("5) la lutte contre la délinquance juvénile"))));
     fillChoices(ui.v3_5, letters);

@@ -5,7 +5,6 @@
 #include "form/recipes.h"
 
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRect>
@@ -13,63 +12,38 @@
 
 namespace form {
 
-namespace {
-
-QStringList synonymLetters()
-{
-    return {tr("a)"), tr("b)"), tr("c)"), tr("d)"),
-            tr("e)"), tr("f)"), tr("g)")};
-}
-
-} // namespace
-
 QWidget *buildTask4Page(MainWindowUi &ui)
 {
     ui.stacked_vocabulaire4 = makePage("stacked_vocabulaire4");
     ui.vocabulaire4 = makePanel(ui.stacked_vocabulaire4, "vocabulaire4", 771);
     ui.label_25 = makeInstructionLine(ui.vocabulaire4, "label_25", QRect(20, 20, 711, 21), false);
 
-    QWidget *cells = ui.gridLayoutWidget_4 = create<QWidget>(ui.vocabulaire4, "gridLayoutWidget_4");
-    cells->setGeometry(QRect(20, 50, 721, 241));
-    QFont font;
-    font.setPointSize(12);
-    cells->setFont(font);
-    QGridLayout *grid = ui.gridLayout_4 = create<QGridLayout>(cells, "gridLayout_4");
-    grid->setSpacing(6);
-    grid->setContentsMargins(0, 0, 0, 0);
+    QGridLayout *grid = ui.gridLayout_4 =
+        makeMatchingGrid(ui.vocabulaire4, "gridLayoutWidget_4", "gridLayout_4", QRect(20, 50, 721, 241));
+    ui.gridLayoutWidget_4 = grid->parentWidget();
 
     // Creation order is the Tab order among the boxes, so it follows the form, not the rows.
-    auto label = [&](const char *name, int row, int column) {
-        QLabel *created = makeItemLabel(cells, name);
-        grid->addWidget(created, row, column, 1, 1);
-        return created;
-    };
-    auto box = [&](const char *name, int row) {
-        QComboBox *created = makeChoiceCombo(cells, name);
-        grid->addWidget(created, row, 1, 1, 1);
-        return created;
-    };
-    ui.var_4_1 = label("var_4_1", 0, 2);
-    ui.v4_2 = box("v4_2", 1);
-    ui.v4_7 = box("v4_7", 6);
-    ui.v4_5 = box("v4_5", 4);
-    ui.v4_3 = box("v4_3", 2);
-    ui.v4_6 = box("v4_6", 5);
-    ui.label_4_7 = label("label_4_7", 6, 0);
-    ui.label_4_6 = label("label_4_6", 5, 0);
-    ui.label_4_5 = label("label_4_5", 4, 0);
-    ui.label_4_4 = label("label_4_4", 3, 0);
-    ui.label_4_3 = label("label_4_3", 2, 0);
-    ui.label_4_1 = label("label_4_1", 0, 0);
-    ui.label_4_2 = label("label_4_2", 1, 0);
-    ui.v4_4 = box("v4_4", 3);
-    ui.v4_1 = box("v4_1", 0);
-    ui.var_4_2 = label("var_4_2", 1, 2);
-    ui.var_4_3 = label("var_4_3", 2, 2);
-    ui.var_4_4 = label("var_4_4", 3, 2);
-    ui.var_4_5 = label("var_4_5", 4, 2);
-    ui.var_4_6 = label("var_4_6", 5, 2);
-    ui.var_4_7 = label("var_4_7", 6, 2);
+    ui.var_4_1 = addItemLabel(grid, "var_4_1", 0, 2);
+    ui.v4_2 = addChoiceCombo(grid, "v4_2", 1, 1);
+    ui.v4_7 = addChoiceCombo(grid, "v4_7", 6, 1);
+    ui.v4_5 = addChoiceCombo(grid, "v4_5", 4, 1);
+    ui.v4_3 = addChoiceCombo(grid, "v4_3", 2, 1);
+    ui.v4_6 = addChoiceCombo(grid, "v4_6", 5, 1);
+    ui.label_4_7 = addItemLabel(grid, "label_4_7", 6, 0);
+    ui.label_4_6 = addItemLabel(grid, "label_4_6", 5, 0);
+    ui.label_4_5 = addItemLabel(grid, "label_4_5", 4, 0);
+    ui.label_4_4 = addItemLabel(grid, "label_4_4", 3, 0);
+    ui.label_4_3 = addItemLabel(grid, "label_4_3", 2, 0);
+    ui.label_4_1 = addItemLabel(grid, "label_4_1", 0, 0);
+    ui.label_4_2 = addItemLabel(grid, "label_4_2", 1, 0);
+    ui.v4_4 = addChoiceCombo(grid, "v4_4", 3, 1);
+    ui.v4_1 = addChoiceCombo(grid, "v4_1", 0, 1);
+    ui.var_4_2 = addItemLabel(grid, "var_4_2", 1, 2);
+    ui.var_4_3 = addItemLabel(grid, "var_4_3", 2, 2);
+    ui.var_4_4 = addItemLabel(grid, "var_4_4", 3, 2);
+    ui.var_4_5 = addItemLabel(grid, "var_4_5", 4, 2);
+    ui.var_4_6 = addItemLabel(grid, "var_4_6", 5, 2);
+    ui.var_4_7 = addItemLabel(grid, "var_4_7", 6, 2);
 
     grid->setColumnStretch(0, 40);
     grid->setColumnStretch(1, 5);
@@ -79,7 +53,7 @@ QWidget *buildTask4Page(MainWindowUi &ui)
 
 void assignTask4Texts(MainWindowUi &ui)
 {
-    const QStringList letters = synonymLetters();
+    const QStringList letters = letterChoices(7);
     ui.label_25->setText(tr(instructionHtml(QStringLiteral("IV. Trouvez dans la colonne droite les synonymes  pour les mots de la colonne gauche:"))));
     ui.var_4_1->setText(tr(letterHtml(QStringLiteral("a)"), QStringLiteral("être situé"))));
     fillChoices(ui.v4_2, letters);

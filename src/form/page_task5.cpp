@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
@@ -57,13 +56,9 @@ QWidget *buildTask5Page(MainWindowUi &ui)
     ui.vocabulaire5 = makePanel(ui.stacked_vocabulaire5, "vocabulaire5", 771);
     ui.label_49 = makeInstructionLine(ui.vocabulaire5, "label_49", QRect(20, 20, 711, 21), false);
 
-    QWidget *cells = ui.gridLayoutWidget_5 = create<QWidget>(ui.vocabulaire5, "gridLayoutWidget_5");
-    cells->setGeometry(QRect(20, 50, 321, 311));
-    QFont font;
-    font.setPointSize(12);
-    cells->setFont(font);
-    QGridLayout *grid = ui.gridLayout_5 = create<QGridLayout>(cells, "gridLayout_5");
-    grid->setSpacing(6);
+    QGridLayout *grid = ui.gridLayout_5 =
+        makeMatchingGrid(ui.vocabulaire5, "gridLayoutWidget_5", "gridLayout_5", QRect(20, 50, 321, 311));
+    ui.gridLayoutWidget_5 = grid->parentWidget();
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setSizeConstraint(QLayout::SetNoConstraint);
 
@@ -73,10 +68,8 @@ QWidget *buildTask5Page(MainWindowUi &ui)
                            &ui.v5_6, &ui.v5_7, &ui.v5_8, &ui.v5_9, &ui.v5_10};
     for (int row = 0; row < 10; ++row) {
         const QByteArray number = QByteArray::number(row + 1);
-        *labels[row] = makeItemLabel(cells, QByteArray("label_5_" + number).constData());
-        grid->addWidget(*labels[row], row, 0, 1, 1);
-        *boxes[row] = makeChoiceCombo(cells, QByteArray("v5_" + number).constData());
-        grid->addWidget(*boxes[row], row, 1, 1, 1);
+        *labels[row] = addItemLabel(grid, QByteArray("label_5_" + number).constData(), row, 0);
+        *boxes[row] = addChoiceCombo(grid, QByteArray("v5_" + number).constData(), row, 1);
     }
 
     grid->setColumnStretch(0, 47);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
+#include <QGridLayout>
 #include <QLabel>
 #include <QRect>
 #include <QWidget>
@@ -61,6 +62,42 @@ QComboBox *makeChoiceCombo(QWidget *parent, const char *name)
     box->setInsertPolicy(QComboBox::InsertAtBottom);
     box->setIconSize(QSize(20, 20));
     return box;
+}
+
+QGridLayout *makeMatchingGrid(QWidget *panel, const char *widgetName, const char *layoutName,
+                              const QRect &geometry)
+{
+    QWidget *cells = create<QWidget>(panel, widgetName);
+    cells->setGeometry(geometry);
+    QFont font;
+    font.setPointSize(12);
+    cells->setFont(font);
+    QGridLayout *grid = create<QGridLayout>(cells, layoutName);
+    grid->setSpacing(6);
+    grid->setContentsMargins(0, 0, 0, 0);
+    return grid;
+}
+
+QLabel *addItemLabel(QGridLayout *grid, const char *name, int row, int column)
+{
+    QLabel *label = makeItemLabel(grid->parentWidget(), name);
+    grid->addWidget(label, row, column, 1, 1);
+    return label;
+}
+
+QComboBox *addChoiceCombo(QGridLayout *grid, const char *name, int row, int column)
+{
+    QComboBox *box = makeChoiceCombo(grid->parentWidget(), name);
+    grid->addWidget(box, row, column, 1, 1);
+    return box;
+}
+
+QStringList letterChoices(int count)
+{
+    QStringList letters;
+    for (int i = 0; i < count; ++i)
+        letters << tr(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
+    return letters;
 }
 
 void fillChoices(QComboBox *box, const QStringList &items)

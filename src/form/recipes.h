@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QRect;
 class QWidget;
@@ -37,6 +38,15 @@ QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geome
 QLabel *makeItemLabel(QWidget *parent, const char *name);
 // A not editable drop-down list of answer letters.
 QComboBox *makeChoiceCombo(QWidget *parent, const char *name);
+// The grid of a matching task: a widget at `geometry` whose 12 pt font the cells inherit,
+// holding a grid layout with spacing 6 and no margins.
+QGridLayout *makeMatchingGrid(QWidget *panel, const char *widgetName, const char *layoutName,
+                              const QRect &geometry);
+// An item label or a choice box, created in the grid's widget and placed in one cell.
+QLabel *addItemLabel(QGridLayout *grid, const char *name, int row, int column);
+QComboBox *addChoiceCombo(QGridLayout *grid, const char *name, int row, int column);
+// The answer letters "a)", "b)", … of a matching task.
+QStringList letterChoices(int count);
 // Clears the box and inserts the whole list at position 0, so there is no empty item.
 void fillChoices(QComboBox *box, const QStringList &items);
 
