@@ -30,8 +30,11 @@ bool matchesKey(const QString &text, const char *key)
 
 void markAnswer(QTextEdit *edit, const char *key)
 {
-    edit->setStyleSheet(QString::fromLatin1(matchesKey(edit->toPlainText(), key) ? rightAnswerStyle
-                                                                                  : wrongAnswerStyle));
+    const QString style = QString::fromLatin1(matchesKey(edit->toPlainText(), key) ? rightAnswerStyle
+                                                                                    : wrongAnswerStyle);
+    // Setting the sheet the edit already has would re-polish it and its scroll bars for nothing.
+    if (edit->styleSheet() != style)
+        edit->setStyleSheet(style);
 }
 
 namespace {

@@ -30,6 +30,6 @@ foreach(line IN LISTS lines)
   string(REPLACE "\"" "\\\"" quoted "${selector}")
   string(APPEND content
     "add_test(\"${TEST_NAME}.${quoted}\" \"${TEST_EXE}\" \"${quoted}\")\n"
-    "set_tests_properties(\"${TEST_NAME}.${quoted}\" PROPERTIES ENVIRONMENT \"QT_QPA_PLATFORM=offscreen\" TIMEOUT 300)\n")
+    "set_tests_properties(\"${TEST_NAME}.${quoted}\" PROPERTIES ENVIRONMENT \"QT_QPA_PLATFORM=offscreen\" TIMEOUT 600)\n")
 endforeach()
 file(WRITE ${OUT_FILE} "${content}")

@@ -20,7 +20,11 @@ using testutil::widget;
 namespace {
 
 constexpr int kEvents = 10000;
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kTimeLimitMs = 480000; // the sanitizers slow every event several times over
+#else
 constexpr qint64 kTimeLimitMs = 240000;
+#endif
 
 const char *const kNeutralStyles[] = {"border: 1px solid #000;", "border: 1px solid #000000;"};
 

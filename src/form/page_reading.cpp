@@ -51,7 +51,7 @@ QString passageHtml()
 
 QWidget *buildReadingPage(MainWindowUi &ui)
 {
-    ui.stacked_lecture1_1 = makePage("stacked_lecture1_1");
+    ui.stacked_lecture1_1 = makePage(ui, "stacked_lecture1_1");
     ui.lecture1_1 = makePanel(ui.stacked_lecture1_1, "lecture1_1", 770);
     // Reaches past the panel's right edge; the panel clips it.
     ui.label_2 = makeInstructionLine(ui.lecture1_1, "label_2", QRect(20, 10, 771, 16), true);

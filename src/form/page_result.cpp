@@ -134,7 +134,9 @@ Layout *makeLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *contai
 
 QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 {
+    // Added while still empty: adding a filled page would resolve all its style sheets again.
     QWidget *page = make(ui, tab.page, static_cast<QWidget *>(nullptr));
+    ui.tabWidget->addTab(page, QString());
     const bool headingAbove = !tab.headingGeometry.isNull();
     if (headingAbove)
         makeBoxLabel(ui, tab.heading, page, kHeadingPointSize)->setGeometry(tab.headingGeometry);
@@ -160,7 +162,7 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 
 QWidget *buildResultPage(MainWindowUi &ui)
 {
-    ui.result = makePage("result");
+    ui.result = makePage(ui, "result");
     makeTopRowLabel(ui, NAMED(label_88), QRect(30, 10, 181, 21));
     makeTopRowLabel(ui, NAMED(label_mark), QRect(220, 10, 81, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     makeTopRowLabel(ui, NAMED(label_89), QRect(310, 10, 111, 21));
@@ -169,7 +171,7 @@ QWidget *buildResultPage(MainWindowUi &ui)
     ui.tabWidget = create<QTabWidget>(ui.result, "tabWidget");
     ui.tabWidget->setGeometry(QRect(10, 40, 781, 421));
     for (const ResultTab &tab : kTabs)
-        ui.tabWidget->addTab(buildTab(ui, tab), QString());
+        buildTab(ui, tab);
     return ui.result;
 }
 

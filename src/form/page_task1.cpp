@@ -76,7 +76,7 @@ QGroupBox *makeItemBox(QWidget *parent, const QByteArray &name, bool explicitSty
 
 QWidget *buildTask1Page(MainWindowUi &ui)
 {
-    ui.stacked_lecture1_2 = makePage("stacked_lecture1_2");
+    ui.stacked_lecture1_2 = makePage(ui, "stacked_lecture1_2");
     ui.lecture1_2 = makePanel(ui.stacked_lecture1_2, "lecture1_2", 770);
     ui.label_6 = makeInstructionLine(ui.lecture1_2, "label_6", QRect(20, 10, 731, 21), true);
 

@@ -14,7 +14,7 @@ namespace form {
 
 QWidget *buildTask2Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire2 = makePage("stacked_vocabulaire2");
+    ui.stacked_vocabulaire2 = makePage(ui, "stacked_vocabulaire2");
     ui.vocabulaire2 = makePanel(ui.stacked_vocabulaire2, "vocabulaire2", 771);
     ui.label_7 = makeInstructionLine(ui.vocabulaire2, "label_7", QRect(20, 20, 711, 21), false);
 

@@ -15,7 +15,7 @@ namespace form {
 
 QWidget *buildTask3Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire3 = makePage("stacked_vocabulaire3");
+    ui.stacked_vocabulaire3 = makePage(ui, "stacked_vocabulaire3");
     ui.vocabulaire3 = makePanel(ui.stacked_vocabulaire3, "vocabulaire3", 771);
     ui.label_22 = makeInstructionLine(ui.vocabulaire3, "label_22", QRect(20, 20, 711, 21), false);
 

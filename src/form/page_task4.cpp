@@ -14,7 +14,7 @@ namespace form {
 
 QWidget *buildTask4Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire4 = makePage("stacked_vocabulaire4");
+    ui.stacked_vocabulaire4 = makePage(ui, "stacked_vocabulaire4");
     ui.vocabulaire4 = makePanel(ui.stacked_vocabulaire4, "vocabulaire4", 771);
     ui.label_25 = makeInstructionLine(ui.vocabulaire4, "label_25", QRect(20, 20, 711, 21), false);
 

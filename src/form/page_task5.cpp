@@ -52,7 +52,7 @@ void fitLongestItem(QComboBox *box)
 
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire5 = makePage("stacked_vocabulaire5");
+    ui.stacked_vocabulaire5 = makePage(ui, "stacked_vocabulaire5");
     ui.vocabulaire5 = makePanel(ui.stacked_vocabulaire5, "vocabulaire5", 771);
     ui.label_49 = makeInstructionLine(ui.vocabulaire5, "label_49", QRect(20, 20, 711, 21), false);
 

@@ -79,7 +79,7 @@ QString beforeHtml(const GapItem &item)
 
 QWidget *buildTask6Page(MainWindowUi &ui)
 {
-    ui.stacked_grammaire6 = makePage("stacked_grammaire6");
+    ui.stacked_grammaire6 = makePage(ui, "stacked_grammaire6");
     ui.grammaire6 = makePanel(ui.stacked_grammaire6, "grammaire6", 770);
     ui.label_50 = makeInstructionLine(ui.grammaire6, "label_50", QRect(20, 10, 771, 21), true);
 

@@ -53,7 +53,7 @@ const AnswerEdit kEdits[] = {
 
 QWidget *buildTask7Page(MainWindowUi &ui)
 {
-    ui.stacked_grammaire7 = makePage("stacked_grammaire7");
+    ui.stacked_grammaire7 = makePage(ui, "stacked_grammaire7");
     ui.grammaire7 = makePanel(ui.stacked_grammaire7, "grammaire7", 771);
     ui.label_81 = makeInstructionLine(ui.grammaire7, "label_81", QRect(20, 20, 711, 21), false);
 

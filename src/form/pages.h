@@ -1,7 +1,7 @@
 #ifndef FRENCH_TEST_FORM_PAGES_H
 #define FRENCH_TEST_FORM_PAGES_H
 
-// The form's per-page steps. Each build function creates its page without a parent and
+// The form's per-page steps. Each build function creates its page inside the stack and
 // returns it; the frame adds it to the stack. Each assign function sets that page's texts.
 
 struct MainWindowUi;

@@ -1,11 +1,14 @@
 #include "form/recipes.h"
 
+#include "form.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRect>
+#include <QStackedWidget>
 #include <QWidget>
 
 namespace form {
@@ -18,9 +21,9 @@ const char kItemLabelStyle[] =
     "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
 
-QWidget *makePage(const char *name)
+QWidget *makePage(MainWindowUi &ui, const char *name)
 {
-    return create<QWidget>(static_cast<QWidget *>(nullptr), name);
+    return create<QWidget>(static_cast<QWidget *>(ui.stackedWidget), name);
 }
 
 QWidget *makePanel(QWidget *page, const char *name, int width)
@@ -57,10 +60,12 @@ QLabel *makeItemLabel(QWidget *parent, const char *name)
 QComboBox *makeChoiceCombo(QWidget *parent, const char *name)
 {
     QComboBox *box = create<QComboBox>(parent, name);
+    // The icon size creates the box's popup list; made before the box's own style sheet, the
+    // list is styled once instead of twice.
+    box->setIconSize(QSize(20, 20));
     box->setStyleSheet(QString::fromLatin1(kChoiceComboStyle));
     box->setEditable(false);
     box->setInsertPolicy(QComboBox::InsertAtBottom);
-    box->setIconSize(QSize(20, 20));
     return box;
 }
 

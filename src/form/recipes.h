@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+struct MainWindowUi;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -28,8 +29,9 @@ T *create(Parent *parent, const char *name)
     return object;
 }
 
-// A page: a plain widget created without a parent; the stack takes it over.
-QWidget *makePage(const char *name);
+// A page: a plain widget, a child of the page stack from the start. Moving a finished page
+// into the styled stack would resolve every style sheet inside it a second time.
+QWidget *makePage(MainWindowUi &ui, const char *name);
 // The grey-to-white panel at 15, 0 that carries a page's content.
 QWidget *makePanel(QWidget *page, const char *name, int width);
 // A page's transparent instruction line.
