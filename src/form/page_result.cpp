@@ -114,10 +114,7 @@ QLabel *makeTopRowLabel(MainWindowUi &ui, const Named<QLabel> &named, const QRec
 QLabel *makeBoxLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *parent, int pointSize)
 {
     QLabel *label = make(ui, named, parent);
-    QFont font;
-    font.setFamily(QStringLiteral("Trebuchet MS"));
-    font.setPointSize(pointSize);
-    label->setFont(font);
+    label->setFont(trebuchetFont(pointSize));
     label->setStyleSheet(QString::fromLatin1(kBoxStyle));
     label->setWordWrap(true);
     return label;

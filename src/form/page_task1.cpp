@@ -58,9 +58,7 @@ const char *const kItemTexts[5][4] = {
 QGroupBox *makeItemBox(QWidget *parent, const QByteArray &name, bool explicitStyle)
 {
     QGroupBox *box = create<QGroupBox>(parent, name.constData());
-    QFont font;
-    font.setFamily(QStringLiteral("Trebuchet MS"));
-    font.setPointSize(10);
+    QFont font = trebuchetFont(10);
     if (explicitStyle) {
         font.setBold(false);
         font.setItalic(false);

@@ -88,11 +88,8 @@ QWidget *buildTask6Page(MainWindowUi &ui)
         before->setGeometry(item.beforeGeometry);
         ui.*item.before = before;
 
-        // Plain text only, so a formatted paste is judged by its characters alone.
-        QTextEdit *edit = create<QTextEdit>(ui.grammaire6, item.editName);
+        QTextEdit *edit = makeAnswerEdit(ui.grammaire6, item.editName, kNeutralEditStyle);
         edit->setGeometry(item.editGeometry);
-        edit->setStyleSheet(QString::fromLatin1(kNeutralEditStyle));
-        edit->setAcceptRichText(false);
         ui.*item.edit = edit;
 
         QLabel *after = makeItemLabel(ui.grammaire6, item.afterName);

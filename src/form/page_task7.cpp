@@ -77,10 +77,7 @@ QWidget *buildTask7Page(MainWindowUi &ui)
     ui.verticalLayout_2->setSpacing(10);
     ui.verticalLayout_2->setContentsMargins(5, 5, 5, 5);
     for (const AnswerEdit &item : kEdits) {
-        // Plain text only, so a formatted paste is judged by its characters alone.
-        QTextEdit *edit = create<QTextEdit>(ui.layoutWidget, item.name);
-        edit->setStyleSheet(QString::fromLatin1(kNeutralEditStyle));
-        edit->setAcceptRichText(false);
+        QTextEdit *edit = makeAnswerEdit(ui.layoutWidget, item.name, kNeutralEditStyle);
         ui.verticalLayout_2->addWidget(edit);
         ui.*item.edit = edit;
     }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRect>
 #include <QStackedWidget>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace form {
@@ -43,12 +44,18 @@ QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geome
     return label;
 }
 
+QFont trebuchetFont(int pointSize)
+{
+    QFont font;
+    font.setFamily(QStringLiteral("Trebuchet MS"));
+    font.setPointSize(pointSize);
+    return font;
+}
+
 QLabel *makeItemLabel(QWidget *parent, const char *name)
 {
     QLabel *label = create<QLabel>(parent, name);
-    QFont font;
-    font.setFamily(QStringLiteral("Trebuchet MS"));
-    font.setPointSize(10);
+    QFont font = trebuchetFont(10);
     font.setBold(false);
     font.setItalic(false);
     label->setFont(font);
@@ -103,6 +110,14 @@ QStringList letterChoices(int count)
     for (int i = 0; i < count; ++i)
         letters << tr(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
     return letters;
+}
+
+QTextEdit *makeAnswerEdit(QWidget *parent, const char *name, const char *neutralStyle)
+{
+    QTextEdit *edit = create<QTextEdit>(parent, name);
+    edit->setStyleSheet(QString::fromLatin1(neutralStyle));
+    edit->setAcceptRichText(false);
+    return edit;
 }
 
 void fillChoices(QComboBox *box, const QStringList &items)

@@ -8,9 +8,11 @@
 
 struct MainWindowUi;
 class QComboBox;
+class QFont;
 class QGridLayout;
 class QLabel;
 class QRect;
+class QTextEdit;
 class QWidget;
 
 namespace form {
@@ -36,6 +38,8 @@ QWidget *makePage(MainWindowUi &ui, const char *name);
 QWidget *makePanel(QWidget *page, const char *name, int width);
 // A page's transparent instruction line.
 QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geometry, bool wordWrap);
+// "Trebuchet MS" at a point size, the family the pages' own fonts name.
+QFont trebuchetFont(int pointSize);
 // An item label of an exercise page: "Trebuchet MS" 10 pt, transparent, padded, word wrap.
 QLabel *makeItemLabel(QWidget *parent, const char *name);
 // A not editable drop-down list of answer letters.
@@ -49,6 +53,9 @@ QLabel *addItemLabel(QGridLayout *grid, const char *name, int row, int column);
 QComboBox *addChoiceCombo(QGridLayout *grid, const char *name, int row, int column);
 // The answer letters "a)", "b)", … of a matching task.
 QStringList letterChoices(int count);
+// A typed-answer edit: plain text only, so a formatted paste is judged by its characters
+// alone, and `neutralStyle`, the look it keeps until its first change.
+QTextEdit *makeAnswerEdit(QWidget *parent, const char *name, const char *neutralStyle);
 // Clears the box and inserts the whole list at position 0, so there is no empty item.
 void fillChoices(QComboBox *box, const QStringList &items);
 
