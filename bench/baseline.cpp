@@ -2,17 +2,13 @@
 // real entry, then the baseline window instead of MainWindow.
 
 #include "baseline_window.h"
+#include "high_dpi.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-#if QT_VERSION >= QT_VERSION_CHECK(5, 6, 0)
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-#endif
-#if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-#endif
+    useHighDpiScaling();
     QApplication app(argc, argv);
     QMainWindow window;
     bench::buildBaselineWindow(window);

@@ -11,7 +11,9 @@
 #include "answer_key.h"
 #include "answers.h"
 #include "baseline_window.h"
+#include "high_dpi.h"
 #include "look.h"
+#include "testutil.h"
 #include "window.h"
 
 #include <QApplication>
@@ -202,17 +204,8 @@ void settle()
 
 // A shown main window as a fresh run has it: benchmarks that navigate or finish stand for a
 // new process each, so they start the program-wide counters where a new process does.
-struct FreshWindow {
-    MainWindow window;
-
-    FreshWindow()
-    {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        if (!QTest::qWaitForWindowExposed(&window))
-            std::fprintf(stderr, "window not exposed\n");
-        settle();
-    }
+struct FreshWindow : testutil::ShownWindow {
+    FreshWindow() { settle(); }
 
     static void resetRun()
     {
@@ -507,8 +500,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    useHighDpiScaling();
     QApplication app(argc, argv);
     // As the program itself starts; the bare floors below share the look, as they share the process.
     useDesignLook();

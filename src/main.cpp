@@ -1,3 +1,4 @@
+#include "high_dpi.h"
 #include "look.h"
 #include "window.h"
 
@@ -33,13 +34,7 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext &context, co
 
 int main(int argc, char *argv[])
 {
-#if QT_VERSION >= QT_VERSION_CHECK(5, 6, 0)
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-#endif
-#if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
-    // The default rounding turns 150 % into 200 %, taller than a 1080-line screen.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-#endif
+    useHighDpiScaling();
     defaultHandler = qInstallMessageHandler(explainMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);

@@ -123,10 +123,7 @@ QLabel *makeBoxLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *pare
 template <class Layout>
 Layout *makeLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *container, int spacing)
 {
-    Layout *layout = make(ui, named, container);
-    layout->setSpacing(spacing);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return layout;
+    return ui.*named.member = makeFlushLayout<Layout>(container, named.name, spacing);
 }
 
 QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)

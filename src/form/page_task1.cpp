@@ -80,9 +80,7 @@ QWidget *buildTask1Page(MainWindowUi &ui)
 
     ui.gridLayoutWidget_2 = create<QWidget>(ui.lecture1_2, "gridLayoutWidget_2");
     ui.gridLayoutWidget_2->setGeometry(QRect(20, 40, 741, 421));
-    ui.gridLayout_2 = create<QGridLayout>(ui.gridLayoutWidget_2, "gridLayout_2");
-    ui.gridLayout_2->setSpacing(6);
-    ui.gridLayout_2->setContentsMargins(0, 0, 0, 0);
+    ui.gridLayout_2 = makeFlushLayout<QGridLayout>(ui.gridLayoutWidget_2, "gridLayout_2", 6);
 
     for (const ItemBox &item : kItemBoxes) {
         // Item 2's buttons stand closer together than the others'.
@@ -95,9 +93,8 @@ QWidget *buildTask1Page(MainWindowUi &ui)
         QWidget *inner = create<QWidget>(box, ("verticalLayoutWidget_" + number).constData());
         inner->setGeometry(QRect(10, 20, 721, tight ? 51 : 53));
         ui.*item.inner = inner;
-        QVBoxLayout *layout = create<QVBoxLayout>(inner, ("verticalLayout_" + number).constData());
-        layout->setSpacing(tight ? 0 : 6);
-        layout->setContentsMargins(0, 0, 0, 0);
+        QVBoxLayout *layout =
+            makeFlushLayout<QVBoxLayout>(inner, ("verticalLayout_" + number).constData(), tight ? 0 : 6);
         ui.*item.layout = layout;
 
         for (int i = 0; i < 3; ++i) {

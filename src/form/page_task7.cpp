@@ -59,9 +59,7 @@ QWidget *buildTask7Page(MainWindowUi &ui)
 
     ui.layoutWidget = create<QWidget>(ui.grammaire7, "layoutWidget");
     ui.layoutWidget->setGeometry(QRect(20, 50, 541, 231));
-    ui.horizontalLayout_2 = create<QHBoxLayout>(ui.layoutWidget, "horizontalLayout_2");
-    ui.horizontalLayout_2->setSpacing(6);
-    ui.horizontalLayout_2->setContentsMargins(0, 0, 0, 0);
+    ui.horizontalLayout_2 = makeFlushLayout<QHBoxLayout>(ui.layoutWidget, "horizontalLayout_2", 6);
     ui.horizontalLayout_2->setSizeConstraint(QLayout::SetNoConstraint);
 
     ui.verticalLayout = create<QVBoxLayout>(static_cast<QWidget *>(nullptr), "verticalLayout");

@@ -84,10 +84,7 @@ QGridLayout *makeMatchingGrid(QWidget *panel, const char *widgetName, const char
     QFont font;
     font.setPointSize(12);
     cells->setFont(font);
-    QGridLayout *grid = create<QGridLayout>(cells, layoutName);
-    grid->setSpacing(6);
-    grid->setContentsMargins(0, 0, 0, 0);
-    return grid;
+    return makeFlushLayout<QGridLayout>(cells, layoutName, 6);
 }
 
 QLabel *addItemLabel(QGridLayout *grid, const char *name, int row, int column)

@@ -31,6 +31,16 @@ T *create(Parent *parent, const char *name)
     return object;
 }
 
+// A layout in `host` with `spacing` and no margins, as every container of the form has.
+template <class Layout>
+Layout *makeFlushLayout(QWidget *host, const char *name, int spacing)
+{
+    Layout *layout = create<Layout>(host, name);
+    layout->setSpacing(spacing);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
 // A page: a plain widget, a child of the page stack from the start. Moving a finished page
 // into the styled stack would resolve every style sheet inside it a second time.
 QWidget *makePage(MainWindowUi &ui, const char *name);
