@@ -10,21 +10,7 @@ build_dir="${BUILD_DIR:-$root_dir/build}"
 packages=(g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-crosextra-carlito
           librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-  fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root_dir/tools/install_packages.sh" "${packages[@]}"
 
 cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
