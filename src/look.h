@@ -8,7 +8,8 @@
 // circles in the panels' transparent background, so they vanish.
 // This maps the missing families to a metric-compatible substitute, pins the default font
 // to the Windows one and takes the toolkit's Windows style, so the look no longer depends
-// on the desktop theme. Call it once, after the application object exists.
+// on the desktop theme; a focused drop-down box keeps its item in dark ink under it.
+// Call it once, after the application object exists.
 // On Windows it changes nothing.
 void useDesignLook();
 

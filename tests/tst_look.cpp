@@ -1,6 +1,7 @@
 // Guards the look: on every page and every result tab, with the fonts the program really
-// uses, no text is cut off, no box is narrower than its longest item, and no typed-answer
-// edit shows a scroll bar. Runs once as is and once at 150 % (QT_SCALE_FACTOR=1.5).
+// uses, no text is cut off, no box is narrower than its longest item, no box writes its item
+// in pale ink when it has the focus, and no typed-answer edit shows a scroll bar.
+// Runs once as is and once at 150 % (QT_SCALE_FACTOR=1.5).
 
 #include "answers.h"
 #include "look.h"
@@ -16,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextEdit>
+#include <QTransform>
 
 using testutil::widget;
 
@@ -74,16 +76,20 @@ QString labelProblem(const QLabel *label)
     return QString();
 }
 
+QRect itemField(QComboBox *box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    return box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+}
+
 // Whether the box shows its current item whole: drawn wider, the box must show the same
 // pixels in its item field as at its own width, or part of the item was cut off.
 QString comboProblem(QComboBox *box)
 {
     if (box->currentIndex() < 0)
         return QString();
-    QStyleOptionComboBox option;
-    option.initFrom(box);
-    const QRect field =
-        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    const QRect field = itemField(box);
     const QRect geometry = box->geometry();
     const QImage shown = box->grab().toImage();
     box->resize(geometry.width() + 100, geometry.height());
@@ -96,6 +102,42 @@ QString comboProblem(QComboBox *box)
                 return QStringLiteral("cuts off its item \"%1\"").arg(box->currentText());
         }
     }
+    return QString();
+}
+
+// The grey level of the darkest pixel in the box's item field, as drawn now.
+int darkestInk(QComboBox *box)
+{
+    const QImage image = box->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect field = QTransform::fromScale(ratio, ratio).mapRect(itemField(box)).intersected(image.rect());
+    int darkest = 255;
+    for (int y = field.top(); y <= field.bottom(); ++y) {
+        for (int x = field.left(); x <= field.right(); ++x)
+            darkest = qMin(darkest, qGray(image.pixel(x, y)));
+    }
+    return darkest;
+}
+
+// A box keeps the focus after a choice; its item must stay as dark as without the focus.
+QString focusProblem(QComboBox *box)
+{
+    if (box->currentIndex() < 0)
+        return QString();
+    QWidget *focused = QApplication::focusWidget();
+    const int plain = darkestInk(box);
+    box->setFocus();
+    if (!box->hasFocus())
+        return QStringLiteral("cannot be given the focus");
+    const int withFocus = darkestInk(box);
+    if (focused)
+        focused->setFocus();
+    // Anti-aliasing may differ by a few levels; pale ink differs by far more.
+    if (withFocus > plain + 32)
+        return QStringLiteral("writes its item \"%1\" in pale ink when focused (grey %2 against %3)")
+            .arg(box->currentText())
+            .arg(withFocus)
+            .arg(plain);
     return QString();
 }
 
@@ -113,15 +155,16 @@ QStringList problems(QWidget *root)
     for (QWidget *w : root->findChildren<QWidget *>()) {
         if (!w->isVisible())
             continue;
-        QString problem;
+        QStringList faults;
         if (auto *label = qobject_cast<QLabel *>(w))
-            problem = labelProblem(label);
+            faults << labelProblem(label);
         else if (auto *box = qobject_cast<QComboBox *>(w))
-            problem = comboProblem(box);
+            faults << comboProblem(box) << focusProblem(box);
         else if (auto *edit = qobject_cast<QTextEdit *>(w))
-            problem = editProblem(edit);
-        if (!problem.isEmpty())
-            found << describe(w) + QStringLiteral(": ") + problem;
+            faults << editProblem(edit);
+        faults.removeAll(QString());
+        if (!faults.isEmpty())
+            found << describe(w) + QStringLiteral(": ") + faults.join(QStringLiteral("; "));
     }
     return found;
 }
@@ -181,7 +224,7 @@ void TestLook::everyPageAndTabFits()
     found.removeDuplicates();
     for (const QString &problem : found)
         qWarning("%s", qPrintable(problem));
-    QVERIFY2(found.isEmpty(), "texts are cut off; see the warnings above");
+    QVERIFY2(found.isEmpty(), "texts are cut off or unreadable; see the warnings above");
 }
 
 QTEST_MAIN(TestLook)
