@@ -17,26 +17,10 @@ namespace form {
 
 namespace {
 
-using U = MainWindowUi;
-
 const char kTopRowStyle[] = "font: bold 16pt \"Trebuchet MS\";\ncolor: #fff;";
 const char kBoxStyle[] = "border: 1px solid #000;\nbackground: #fff;\n";
 constexpr int kHeadingPointSize = 10;
 constexpr int kItemPointSize = 9;
-
-// An object of the form: where the table keeps it and the name it carries.
-template <class T>
-struct Named {
-    T *U::*member;
-    const char *name;
-};
-#define NAMED(object) {&MainWindowUi::object, #object}
-
-template <class T, class Parent>
-T *make(MainWindowUi &ui, const Named<T> &named, Parent *parent)
-{
-    return ui.*named.member = create<T>(parent, named.name);
-}
 
 struct ResultTab {
     Named<QWidget> page;
@@ -85,19 +69,19 @@ const Named<QLabel> kTaskVIILabels[] = {
 
 const ResultTab kTabs[] = {
     {NAMED(resultl1_2), NAMED(exl1_2), QRect(), NAMED(layoutWidget_2), QRect(0, 0, 771, 391),
-     NAMED(verticalLayout_3), {nullptr, nullptr}, 2, ITEMS(kTaskILabels), "Завдання 1"},
+     NAMED(verticalLayout_3), {}, 2, ITEMS(kTaskILabels), "Завдання 1"},
     {NAMED(resultv2), NAMED(exv_2), QRect(), NAMED(layoutWidget1), QRect(0, 10, 771, 386),
-     NAMED(verticalLayout_9), {nullptr, nullptr}, 0, ITEMS(kTaskIILabels), "Завдання 2"},
+     NAMED(verticalLayout_9), {}, 0, ITEMS(kTaskIILabels), "Завдання 2"},
     {NAMED(tab), NAMED(ex3), QRect(), NAMED(layoutWidget2), QRect(0, 0, 771, 391),
-     NAMED(verticalLayout_10), {nullptr, nullptr}, 2, ITEMS(kTaskIIILabels), "Завдання 3"},
+     NAMED(verticalLayout_10), {}, 2, ITEMS(kTaskIIILabels), "Завдання 3"},
     {NAMED(tab_2), NAMED(exv_4), QRect(), NAMED(layoutWidget_3), QRect(0, 0, 771, 386),
-     NAMED(verticalLayout_11), {nullptr, nullptr}, 0, ITEMS(kTaskIVLabels), "Завдання 4"},
+     NAMED(verticalLayout_11), {}, 0, ITEMS(kTaskIVLabels), "Завдання 4"},
     {NAMED(tab_3), NAMED(exv_5), QRect(0, 0, 769, 26), NAMED(layoutWidget3), QRect(0, 28, 581, 256),
-     {nullptr, nullptr}, NAMED(gridLayout_6), 6, ITEMS(kTaskVLabels), "Завдання 5"},
+     {}, NAMED(gridLayout_6), 6, ITEMS(kTaskVLabels), "Завдання 5"},
     {NAMED(tab_4), NAMED(exg_6), QRect(0, 0, 769, 26), NAMED(layoutWidget4), QRect(0, 28, 421, 256),
-     NAMED(verticalLayout_13), {nullptr, nullptr}, 2, ITEMS(kTaskVILabels), "Завдання 6"},
+     NAMED(verticalLayout_13), {}, 2, ITEMS(kTaskVILabels), "Завдання 6"},
     {NAMED(tab_5), NAMED(exg_7), QRect(0, 2, 769, 26), NAMED(layoutWidget5), QRect(0, 30, 371, 171),
-     NAMED(verticalLayout_12), {nullptr, nullptr}, 2, ITEMS(kTaskVIILabels), "Завдання 7"},
+     NAMED(verticalLayout_12), {}, 2, ITEMS(kTaskVIILabels), "Завдання 7"},
 };
 
 #undef ITEMS
@@ -120,12 +104,6 @@ QLabel *makeBoxLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *pare
     return label;
 }
 
-template <class Layout>
-Layout *makeLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *container, int spacing)
-{
-    return ui.*named.member = makeFlushLayout<Layout>(container, named.name, spacing);
-}
-
 QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 {
     // Added while still empty: adding a filled page would resolve all its style sheets again.
@@ -139,11 +117,11 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
     container->setGeometry(tab.containerGeometry);
 
     if (tab.grid.member) {
-        QGridLayout *grid = makeLayout(ui, tab.grid, container, tab.spacing);
+        QGridLayout *grid = makeFlushLayout(ui, tab.grid, container, tab.spacing);
         for (int i = 0; i < tab.itemCount; ++i)
             grid->addWidget(makeBoxLabel(ui, tab.items[i], container, kItemPointSize), i / 2, i % 2, 1, 1);
     } else {
-        QVBoxLayout *column = makeLayout(ui, tab.column, container, tab.spacing);
+        QVBoxLayout *column = makeFlushLayout(ui, tab.column, container, tab.spacing);
         if (!headingAbove)
             column->addWidget(makeBoxLabel(ui, tab.heading, container, kHeadingPointSize));
         for (int i = 0; i < tab.itemCount; ++i)
@@ -156,20 +134,17 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 
 QWidget *buildResultPage(MainWindowUi &ui)
 {
-    ui.result = makePage(ui, "result");
+    makePage(ui, NAMED(result));
     makeTopRowLabel(ui, NAMED(label_88), QRect(30, 10, 181, 21));
     makeTopRowLabel(ui, NAMED(label_mark), QRect(220, 10, 81, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     makeTopRowLabel(ui, NAMED(label_89), QRect(310, 10, 111, 21));
     makeTopRowLabel(ui, NAMED(label_mark_2), QRect(430, 10, 101, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    ui.tabWidget = create<QTabWidget>(ui.result, "tabWidget");
-    ui.tabWidget->setGeometry(QRect(10, 40, 781, 421));
+    make(ui, NAMED(tabWidget), ui.result)->setGeometry(QRect(10, 40, 781, 421));
     for (const ResultTab &tab : kTabs)
         buildTab(ui, tab);
     return ui.result;
 }
-
-#undef NAMED
 
 void assignResultTexts(MainWindowUi &ui)
 {

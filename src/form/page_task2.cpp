@@ -5,50 +5,31 @@
 #include "form/recipes.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
-#include <QRect>
-#include <QWidget>
 
 namespace form {
 
+namespace {
+
+// Creation order is the Tab order among the boxes, so it follows the form, not the rows.
+const MatchingCell kCells[] = {
+    labelCell(NAMED(label_15), 0, 2), boxCell(NAMED(comboBox_2), 1, 1),  boxCell(NAMED(comboBox_7), 6, 1),
+    boxCell(NAMED(comboBox_5), 4, 1), boxCell(NAMED(comboBox_3), 2, 1),  boxCell(NAMED(comboBox_6), 5, 1),
+    labelCell(NAMED(label_12), 6, 0), labelCell(NAMED(label_13), 5, 0), labelCell(NAMED(label_14), 4, 0),
+    labelCell(NAMED(label_11), 3, 0), labelCell(NAMED(label_8), 2, 0),  labelCell(NAMED(label_10), 0, 0),
+    labelCell(NAMED(label_9), 1, 0),  boxCell(NAMED(comboBox_4), 3, 1),  boxCell(NAMED(comboBox_1), 0, 1),
+    labelCell(NAMED(label_16), 1, 2), labelCell(NAMED(label_17), 2, 2), labelCell(NAMED(label_18), 3, 2),
+    labelCell(NAMED(label_19), 4, 2), labelCell(NAMED(label_20), 5, 2), labelCell(NAMED(label_21), 6, 2),
+};
+
+} // namespace
+
 QWidget *buildTask2Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire2 = makePage(ui, "stacked_vocabulaire2");
-    ui.vocabulaire2 = makePanel(ui.stacked_vocabulaire2, "vocabulaire2", 771);
-    ui.label_7 = makeInstructionLine(ui.vocabulaire2, "label_7", QRect(20, 20, 711, 21), false);
-
-    QGridLayout *grid = ui.gridLayout =
-        makeMatchingGrid(ui.vocabulaire2, "gridLayoutWidget", "gridLayout", QRect(20, 50, 721, 261));
-    ui.gridLayoutWidget = grid->parentWidget();
-
-    // Creation order is the Tab order among the boxes, so it follows the form, not the rows.
-    ui.label_15 = addItemLabel(grid, "label_15", 0, 2);
-    ui.comboBox_2 = addChoiceCombo(grid, "comboBox_2", 1, 1);
-    ui.comboBox_7 = addChoiceCombo(grid, "comboBox_7", 6, 1);
-    ui.comboBox_5 = addChoiceCombo(grid, "comboBox_5", 4, 1);
-    ui.comboBox_3 = addChoiceCombo(grid, "comboBox_3", 2, 1);
-    ui.comboBox_6 = addChoiceCombo(grid, "comboBox_6", 5, 1);
-    ui.label_12 = addItemLabel(grid, "label_12", 6, 0);
-    ui.label_13 = addItemLabel(grid, "label_13", 5, 0);
-    ui.label_14 = addItemLabel(grid, "label_14", 4, 0);
-    ui.label_11 = addItemLabel(grid, "label_11", 3, 0);
-    ui.label_8 = addItemLabel(grid, "label_8", 2, 0);
-    ui.label_10 = addItemLabel(grid, "label_10", 0, 0);
-    ui.label_9 = addItemLabel(grid, "label_9", 1, 0);
-    ui.comboBox_4 = addChoiceCombo(grid, "comboBox_4", 3, 1);
-    ui.comboBox_1 = addChoiceCombo(grid, "comboBox_1", 0, 1);
-    ui.label_16 = addItemLabel(grid, "label_16", 1, 2);
-    ui.label_17 = addItemLabel(grid, "label_17", 2, 2);
-    ui.label_18 = addItemLabel(grid, "label_18", 3, 2);
-    ui.label_19 = addItemLabel(grid, "label_19", 4, 2);
-    ui.label_20 = addItemLabel(grid, "label_20", 5, 2);
-    ui.label_21 = addItemLabel(grid, "label_21", 6, 2);
-
-    grid->setColumnStretch(0, 40);
-    grid->setColumnStretch(1, 5);
-    grid->setColumnStretch(2, 40);
-    return ui.stacked_vocabulaire2;
+    const MatchingPage page = {NAMED(stacked_vocabulaire2), NAMED(vocabulaire2), NAMED(label_7),
+                               NAMED(gridLayoutWidget), NAMED(gridLayout), QRect(20, 50, 721, 261),
+                               0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
+    return buildMatchingPage(ui, page, kCells);
 }
 
 void assignTask2Texts(MainWindowUi &ui)

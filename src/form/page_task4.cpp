@@ -5,50 +5,31 @@
 #include "form/recipes.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
-#include <QRect>
-#include <QWidget>
 
 namespace form {
 
+namespace {
+
+// Creation order is the Tab order among the boxes, so it follows the form, not the rows.
+const MatchingCell kCells[] = {
+    labelCell(NAMED(var_4_1), 0, 2),   boxCell(NAMED(v4_2), 1, 1),        boxCell(NAMED(v4_7), 6, 1),
+    boxCell(NAMED(v4_5), 4, 1),        boxCell(NAMED(v4_3), 2, 1),        boxCell(NAMED(v4_6), 5, 1),
+    labelCell(NAMED(label_4_7), 6, 0), labelCell(NAMED(label_4_6), 5, 0), labelCell(NAMED(label_4_5), 4, 0),
+    labelCell(NAMED(label_4_4), 3, 0), labelCell(NAMED(label_4_3), 2, 0), labelCell(NAMED(label_4_1), 0, 0),
+    labelCell(NAMED(label_4_2), 1, 0), boxCell(NAMED(v4_4), 3, 1),        boxCell(NAMED(v4_1), 0, 1),
+    labelCell(NAMED(var_4_2), 1, 2),   labelCell(NAMED(var_4_3), 2, 2),   labelCell(NAMED(var_4_4), 3, 2),
+    labelCell(NAMED(var_4_5), 4, 2),   labelCell(NAMED(var_4_6), 5, 2),   labelCell(NAMED(var_4_7), 6, 2),
+};
+
+} // namespace
+
 QWidget *buildTask4Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire4 = makePage(ui, "stacked_vocabulaire4");
-    ui.vocabulaire4 = makePanel(ui.stacked_vocabulaire4, "vocabulaire4", 771);
-    ui.label_25 = makeInstructionLine(ui.vocabulaire4, "label_25", QRect(20, 20, 711, 21), false);
-
-    QGridLayout *grid = ui.gridLayout_4 =
-        makeMatchingGrid(ui.vocabulaire4, "gridLayoutWidget_4", "gridLayout_4", QRect(20, 50, 721, 241));
-    ui.gridLayoutWidget_4 = grid->parentWidget();
-
-    // Creation order is the Tab order among the boxes, so it follows the form, not the rows.
-    ui.var_4_1 = addItemLabel(grid, "var_4_1", 0, 2);
-    ui.v4_2 = addChoiceCombo(grid, "v4_2", 1, 1);
-    ui.v4_7 = addChoiceCombo(grid, "v4_7", 6, 1);
-    ui.v4_5 = addChoiceCombo(grid, "v4_5", 4, 1);
-    ui.v4_3 = addChoiceCombo(grid, "v4_3", 2, 1);
-    ui.v4_6 = addChoiceCombo(grid, "v4_6", 5, 1);
-    ui.label_4_7 = addItemLabel(grid, "label_4_7", 6, 0);
-    ui.label_4_6 = addItemLabel(grid, "label_4_6", 5, 0);
-    ui.label_4_5 = addItemLabel(grid, "label_4_5", 4, 0);
-    ui.label_4_4 = addItemLabel(grid, "label_4_4", 3, 0);
-    ui.label_4_3 = addItemLabel(grid, "label_4_3", 2, 0);
-    ui.label_4_1 = addItemLabel(grid, "label_4_1", 0, 0);
-    ui.label_4_2 = addItemLabel(grid, "label_4_2", 1, 0);
-    ui.v4_4 = addChoiceCombo(grid, "v4_4", 3, 1);
-    ui.v4_1 = addChoiceCombo(grid, "v4_1", 0, 1);
-    ui.var_4_2 = addItemLabel(grid, "var_4_2", 1, 2);
-    ui.var_4_3 = addItemLabel(grid, "var_4_3", 2, 2);
-    ui.var_4_4 = addItemLabel(grid, "var_4_4", 3, 2);
-    ui.var_4_5 = addItemLabel(grid, "var_4_5", 4, 2);
-    ui.var_4_6 = addItemLabel(grid, "var_4_6", 5, 2);
-    ui.var_4_7 = addItemLabel(grid, "var_4_7", 6, 2);
-
-    grid->setColumnStretch(0, 40);
-    grid->setColumnStretch(1, 5);
-    grid->setColumnStretch(2, 40);
-    return ui.stacked_vocabulaire4;
+    const MatchingPage page = {NAMED(stacked_vocabulaire4), NAMED(vocabulaire4), NAMED(label_25),
+                               NAMED(gridLayoutWidget_4), NAMED(gridLayout_4), QRect(20, 50, 721, 241),
+                               0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
+    return buildMatchingPage(ui, page, kCells);
 }
 
 void assignTask4Texts(MainWindowUi &ui)

@@ -6,9 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QRect>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -48,33 +46,28 @@ void fitLongestItem(QComboBox *box)
     box->setMinimumWidth(overhead + longest + 2);
 }
 
+// Two columns, each number beside its box, in row order.
+const MatchingCell kCells[] = {
+    labelCell(NAMED(label_5_1), 0, 0), boxCell(NAMED(v5_1), 0, 1),
+    labelCell(NAMED(label_5_2), 1, 0), boxCell(NAMED(v5_2), 1, 1),
+    labelCell(NAMED(label_5_3), 2, 0), boxCell(NAMED(v5_3), 2, 1),
+    labelCell(NAMED(label_5_4), 3, 0), boxCell(NAMED(v5_4), 3, 1),
+    labelCell(NAMED(label_5_5), 4, 0), boxCell(NAMED(v5_5), 4, 1),
+    labelCell(NAMED(label_5_6), 5, 0), boxCell(NAMED(v5_6), 5, 1),
+    labelCell(NAMED(label_5_7), 6, 0), boxCell(NAMED(v5_7), 6, 1),
+    labelCell(NAMED(label_5_8), 7, 0), boxCell(NAMED(v5_8), 7, 1),
+    labelCell(NAMED(label_5_9), 8, 0), boxCell(NAMED(v5_9), 8, 1),
+    labelCell(NAMED(label_5_10), 9, 0), boxCell(NAMED(v5_10), 9, 1),
+};
+
 } // namespace
 
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire5 = makePage(ui, "stacked_vocabulaire5");
-    ui.vocabulaire5 = makePanel(ui.stacked_vocabulaire5, "vocabulaire5", 771);
-    ui.label_49 = makeInstructionLine(ui.vocabulaire5, "label_49", QRect(20, 20, 711, 21), false);
-
-    QGridLayout *grid = ui.gridLayout_5 =
-        makeMatchingGrid(ui.vocabulaire5, "gridLayoutWidget_5", "gridLayout_5", QRect(20, 50, 321, 311));
-    ui.gridLayoutWidget_5 = grid->parentWidget();
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setSizeConstraint(QLayout::SetNoConstraint);
-
-    QLabel **labels[] = {&ui.label_5_1, &ui.label_5_2, &ui.label_5_3, &ui.label_5_4, &ui.label_5_5,
-                         &ui.label_5_6, &ui.label_5_7, &ui.label_5_8, &ui.label_5_9, &ui.label_5_10};
-    QComboBox **boxes[] = {&ui.v5_1, &ui.v5_2, &ui.v5_3, &ui.v5_4, &ui.v5_5,
-                           &ui.v5_6, &ui.v5_7, &ui.v5_8, &ui.v5_9, &ui.v5_10};
-    for (int row = 0; row < 10; ++row) {
-        const QByteArray number = QByteArray::number(row + 1);
-        *labels[row] = addItemLabel(grid, QByteArray("label_5_" + number).constData(), row, 0);
-        *boxes[row] = addChoiceCombo(grid, QByteArray("v5_" + number).constData(), row, 1);
-    }
-
-    grid->setColumnStretch(0, 47);
-    grid->setColumnStretch(1, 5);
-    return ui.stacked_vocabulaire5;
+    const MatchingPage page = {NAMED(stacked_vocabulaire5), NAMED(vocabulaire5), NAMED(label_49),
+                               NAMED(gridLayoutWidget_5), NAMED(gridLayout_5), QRect(20, 50, 321, 311),
+                               6, QLayout::SetNoConstraint, 2, {47, 5}};
+    return buildMatchingPage(ui, page, kCells);
 }
 
 void assignTask5Texts(MainWindowUi &ui)
