@@ -9,17 +9,17 @@ namespace answer {
 
 bool isRight(const MainWindowUi &ui, const ChoiceItem &item)
 {
-    return (ui.*item.buttons[item.keyed])->isChecked();
+    return (ui.*item.buttons[item.keyed].member)->isChecked();
 }
 
 bool isRight(const MainWindowUi &ui, const ComboItem &item)
 {
-    return (ui.*item.box)->currentIndex() == item.key;
+    return (ui.*item.box.member)->currentIndex() == item.key;
 }
 
 bool isRight(const MainWindowUi &ui, const TextItem &item)
 {
-    return matchesKey((ui.*item.edit)->toPlainText(), item.key);
+    return matchesKey((ui.*item.edit.member)->toPlainText(), item.key);
 }
 
 bool matchesKey(const QString &text, const char *key)
