@@ -28,10 +28,11 @@ bool matchesKey(const QString &text, const char *key)
     return text == QString::fromUtf8(key);
 }
 
-void markAnswer(QTextEdit *edit, const char *key)
+void markAnswer(const MainWindowUi &ui, const TextItem &item)
 {
-    const QString style = QString::fromLatin1(matchesKey(edit->toPlainText(), key) ? rightAnswerStyle
-                                                                                    : wrongAnswerStyle);
+    QTextEdit *edit = ui.*item.edit.member;
+    const QString style = QString::fromLatin1(matchesKey(edit->toPlainText(), item.key) ? rightAnswerStyle
+                                                                                         : wrongAnswerStyle);
     // Setting the sheet the edit already has would re-polish it and its scroll bars for nothing.
     if (edit->styleSheet() != style)
         edit->setStyleSheet(style);
@@ -40,25 +41,20 @@ void markAnswer(QTextEdit *edit, const char *key)
 namespace {
 
 template <class Item, size_t N>
-void countTask(const MainWindowUi &ui, const Item (&items)[N], int &count)
+int countRight(const MainWindowUi &ui, const Item (&items)[N])
 {
-    for (const Item &item : items) {
-        if (isRight(ui, item))
-            ++count;
-    }
+    int count = 0;
+    for (const Item &item : items)
+        count += isRight(ui, item);
+    return count;
 }
 
 } // namespace
 
-void countCorrectItems(const MainWindowUi &ui, int &count)
+int countCorrectItems(const MainWindowUi &ui)
 {
-    countTask(ui, kTaskI, count);
-    countTask(ui, kTaskII, count);
-    countTask(ui, kTaskIII, count);
-    countTask(ui, kTaskIV, count);
-    countTask(ui, kTaskV, count);
-    countTask(ui, kTaskVI, count);
-    countTask(ui, kTaskVII, count);
+    return countRight(ui, kTaskI) + countRight(ui, kTaskII) + countRight(ui, kTaskIII) + countRight(ui, kTaskIV)
+           + countRight(ui, kTaskV) + countRight(ui, kTaskVI) + countRight(ui, kTaskVII);
 }
 
 const char *gradeFor(int points)

@@ -95,7 +95,7 @@ void MainWindow::on_pushButton_3_clicked()
     ui->label_4->setText(QStringLiteral("RÉSULTAT"));
     ui->label_24->setText(QStringLiteral("Au total: 100 points"));
 
-    answer::countCorrectItems(*ui, correctCount);
+    correctCount += answer::countCorrectItems(*ui);
     const int points = 2 * correctCount;
     ui->label_mark->setNum(points);
     if (const char *grade = answer::gradeFor(points))
@@ -105,22 +105,22 @@ void MainWindow::on_pushButton_3_clicked()
 }
 
 // Live marking: each slot names its edit's item in the key table.
-void MainWindow::on_textEdit1_textChanged() { answer::markAnswer(ui->textEdit1, answer::kTaskVI[0].key); }
-void MainWindow::on_textEdit_2_textChanged() { answer::markAnswer(ui->textEdit_2, answer::kTaskVI[1].key); }
-void MainWindow::on_textEdit_3_textChanged() { answer::markAnswer(ui->textEdit_3, answer::kTaskVI[2].key); }
-void MainWindow::on_textEdit_4_textChanged() { answer::markAnswer(ui->textEdit_4, answer::kTaskVI[3].key); }
-void MainWindow::on_textEdit_5_textChanged() { answer::markAnswer(ui->textEdit_5, answer::kTaskVI[4].key); }
-void MainWindow::on_textEdit_6_textChanged() { answer::markAnswer(ui->textEdit_6, answer::kTaskVI[5].key); }
-void MainWindow::on_textEdit_7_textChanged() { answer::markAnswer(ui->textEdit_7, answer::kTaskVI[6].key); }
-void MainWindow::on_textEdit_8_textChanged() { answer::markAnswer(ui->textEdit_8, answer::kTaskVI[7].key); }
-void MainWindow::on_textEdit_9_textChanged() { answer::markAnswer(ui->textEdit_9, answer::kTaskVI[8].key); }
-void MainWindow::on_textEdit_10_textChanged() { answer::markAnswer(ui->textEdit_10, answer::kTaskVI[9].key); }
-void MainWindow::on_textEdit_11_textChanged() { answer::markAnswer(ui->textEdit_11, answer::kTaskVII[0].key); }
-void MainWindow::on_textEdit_12_textChanged() { answer::markAnswer(ui->textEdit_12, answer::kTaskVII[1].key); }
-void MainWindow::on_textEdit_13_textChanged() { answer::markAnswer(ui->textEdit_13, answer::kTaskVII[2].key); }
-void MainWindow::on_textEdit_14_textChanged() { answer::markAnswer(ui->textEdit_14, answer::kTaskVII[3].key); }
-void MainWindow::on_textEdit_15_textChanged() { answer::markAnswer(ui->textEdit_15, answer::kTaskVII[4].key); }
-void MainWindow::on_textEdit_16_textChanged() { answer::markAnswer(ui->textEdit_16, answer::kTaskVII[5].key); }
+void MainWindow::on_textEdit1_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[0]); }
+void MainWindow::on_textEdit_2_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[1]); }
+void MainWindow::on_textEdit_3_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[2]); }
+void MainWindow::on_textEdit_4_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[3]); }
+void MainWindow::on_textEdit_5_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[4]); }
+void MainWindow::on_textEdit_6_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[5]); }
+void MainWindow::on_textEdit_7_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[6]); }
+void MainWindow::on_textEdit_8_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[7]); }
+void MainWindow::on_textEdit_9_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[8]); }
+void MainWindow::on_textEdit_10_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[9]); }
+void MainWindow::on_textEdit_11_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[0]); }
+void MainWindow::on_textEdit_12_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[1]); }
+void MainWindow::on_textEdit_13_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[2]); }
+void MainWindow::on_textEdit_14_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[3]); }
+void MainWindow::on_textEdit_15_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[4]); }
+void MainWindow::on_textEdit_16_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[5]); }
 
 void MainWindow::on_close_button_clicked()
 {
