@@ -129,6 +129,8 @@ static_assert(std::size(kTaskI) + std::size(kTaskII) + std::size(kTaskIII) + std
                   == 50,
               "the test has fifty items");
 
+inline constexpr int kPointsPerItem = 2;
+
 // Live marking of the text edits.
 inline constexpr char rightAnswerStyle[] =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 64, 0, 255), "

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <iterator>
+
 int pageIndex = 0;
 int correctCount = 0;
 
@@ -14,14 +16,21 @@ namespace {
 
 struct PageHeader {
     const char *section;
-    const char *points;
+    int items;
 };
 
-// Section name and points scheme of pages 1 to 6; pages 0 and 7 are the clamped ends.
+// Section name and item count of pages 1 to 6; pages 0 and 7 are the clamped ends.
 const PageHeader kMiddlePages[] = {
-    {"LECTURE", "5 x 2 = 10"},     {"VOCABULAIRE", "7 x 2 = 14"}, {"VOCABULAIRE", "5 x 2 = 10"},
-    {"VOCABULAIRE", "7 x 2 = 14"}, {"VOCABULAIRE", "10 x 2 = 20"}, {"GRAMMAIRE", "10 x 2 = 20"},
+    {"LECTURE", int(std::size(answer::kTaskI))},       {"VOCABULAIRE", int(std::size(answer::kTaskII))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskIII))}, {"VOCABULAIRE", int(std::size(answer::kTaskIV))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskV))},   {"GRAMMAIRE", int(std::size(answer::kTaskVI))},
 };
+
+// A task's points scheme, such as "7 x 2 = 14".
+QString pointsScheme(int items)
+{
+    return QStringLiteral("%1 x %2 = %3").arg(items).arg(answer::kPointsPerItem).arg(items * answer::kPointsPerItem);
+}
 
 void showPageForIndex(MainWindowUi &ui)
 {
@@ -39,13 +48,13 @@ void showPageForIndex(MainWindowUi &ui)
         const PageHeader &header = kMiddlePages[pageIndex - 1];
         ui.stackedWidget->setCurrentIndex(pageIndex);
         ui.label_4->setText(QString::fromUtf8(header.section));
-        ui.label_24->setText(QString::fromUtf8(header.points));
+        ui.label_24->setText(pointsScheme(header.items));
     }
 
     if (pageIndex > 6) {
         ui.stackedWidget->setCurrentIndex(7);
         ui.label_4->setText(QStringLiteral("GRAMMAIRE"));
-        ui.label_24->setText(QStringLiteral("6 x 2 = 12"));
+        ui.label_24->setText(pointsScheme(int(std::size(answer::kTaskVII))));
         ui.pushButton_3->setVisible(true);
         pageIndex = 7;
         ui.pushButton_2->setVisible(false);
@@ -96,7 +105,7 @@ void MainWindow::on_pushButton_3_clicked()
     ui->label_24->setText(QStringLiteral("Au total: 100 points"));
 
     correctCount += answer::countCorrectItems(*ui);
-    const int points = 2 * correctCount;
+    const int points = answer::kPointsPerItem * correctCount;
     ui->label_mark->setNum(points);
     if (const char *grade = answer::gradeFor(points))
         ui->label_mark_2->setText(QString::fromUtf8(grade));
