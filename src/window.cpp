@@ -19,49 +19,37 @@ struct PageHeader {
     int items;
 };
 
-// Section name and item count of pages 1 to 6; pages 0 and 7 are the clamped ends.
-const PageHeader kMiddlePages[] = {
-    {"LECTURE", int(std::size(answer::kTaskI))},       {"VOCABULAIRE", int(std::size(answer::kTaskII))},
-    {"VOCABULAIRE", int(std::size(answer::kTaskIII))}, {"VOCABULAIRE", int(std::size(answer::kTaskIV))},
-    {"VOCABULAIRE", int(std::size(answer::kTaskV))},   {"GRAMMAIRE", int(std::size(answer::kTaskVI))},
+// Section name and item count of pages 0 to 7, the pages navigation shows.
+const PageHeader kHeaders[] = {
+    {"LECTURE", 0},
+    {"LECTURE", int(std::size(answer::kTaskI))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskII))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskIII))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskIV))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskV))},
+    {"GRAMMAIRE", int(std::size(answer::kTaskVI))},
+    {"GRAMMAIRE", int(std::size(answer::kTaskVII))},
 };
+constexpr int kLastPage = int(std::size(kHeaders)) - 1;
 
-// A task's points scheme, such as "7 x 2 = 14".
+// A task's points scheme, such as "7 x 2 = 14"; the reading page has a single space.
 QString pointsScheme(int items)
 {
+    if (items == 0)
+        return QStringLiteral(" ");
     return QStringLiteral("%1 x %2 = %3").arg(items).arg(answer::kPointsPerItem).arg(items * answer::kPointsPerItem);
 }
 
 void showPageForIndex(MainWindowUi &ui)
 {
-    if (pageIndex <= 0) {
-        ui.stackedWidget->setCurrentIndex(0);
-        pageIndex = 0;
-        ui.label_4->setText(QStringLiteral("LECTURE"));
-        ui.label_24->setText(QStringLiteral(" "));
-        ui.pushButton_1->setVisible(false);
-    } else {
-        ui.pushButton_1->setVisible(true);
-    }
-
-    if (pageIndex >= 1 && pageIndex <= 6) {
-        const PageHeader &header = kMiddlePages[pageIndex - 1];
-        ui.stackedWidget->setCurrentIndex(pageIndex);
-        ui.label_4->setText(QString::fromUtf8(header.section));
-        ui.label_24->setText(pointsScheme(header.items));
-    }
-
-    if (pageIndex > 6) {
-        ui.stackedWidget->setCurrentIndex(7);
-        ui.label_4->setText(QStringLiteral("GRAMMAIRE"));
-        ui.label_24->setText(pointsScheme(int(std::size(answer::kTaskVII))));
-        ui.pushButton_3->setVisible(true);
-        pageIndex = 7;
-        ui.pushButton_2->setVisible(false);
-    } else {
-        ui.pushButton_3->setVisible(false);
-        ui.pushButton_2->setVisible(true);
-    }
+    pageIndex = qBound(0, pageIndex, kLastPage);
+    const PageHeader &header = kHeaders[pageIndex];
+    ui.stackedWidget->setCurrentIndex(pageIndex);
+    ui.label_4->setText(QString::fromUtf8(header.section));
+    ui.label_24->setText(pointsScheme(header.items));
+    ui.pushButton_1->setVisible(pageIndex > 0);
+    ui.pushButton_3->setVisible(pageIndex == kLastPage);
+    ui.pushButton_2->setVisible(pageIndex < kLastPage);
 }
 
 } // namespace
