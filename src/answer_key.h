@@ -144,8 +144,6 @@ inline constexpr char rightResultStyle[] = "border: 1px solid #000; background: 
 inline constexpr char wrongResultStyle[] = "border: 1px solid #000; background: #fff; color: red;";
 inline constexpr char wrongResultStyleV[] = "border: 1px solid #000; background: #fff; color:red;";
 
-inline constexpr int kItemCount = 50;
-
 } // namespace answer
 
 #endif
