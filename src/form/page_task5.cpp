@@ -30,8 +30,13 @@ void fitLongestItem(QComboBox *box)
     box->ensurePolished(); // the style sheet's font decides the width
     const QFontMetrics metrics(box->font());
     int longest = 0;
-    for (int i = 0; i < box->count(); ++i)
+    for (int i = 0; i < box->count(); ++i) {
+#if QT_VERSION >= QT_VERSION_CHECK(5, 11, 0)
         longest = qMax(longest, metrics.horizontalAdvance(box->itemText(i)));
+#else
+        longest = qMax(longest, metrics.width(box->itemText(i)));
+#endif
+    }
     QStyleOptionComboBox option;
     option.initFrom(box);
     const int probeWidth = 200;
