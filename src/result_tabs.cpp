@@ -1,6 +1,8 @@
 // The finish slot's second half: every result tab shows the student's answers, green when the
 // item rows say right and red otherwise, so the green labels always number correctCount.
 
+#include "result_tabs.h"
+
 #include "scoring.h"
 
 #include <QComboBox>

@@ -22,9 +22,6 @@ int countCorrectItems(const MainWindowUi &ui);
 // The verbal grade for a number of points, or nullptr outside 0 to 100.
 const char *gradeFor(int points);
 
-// Writes every result tab from the answer widgets.
-void fillResultTabs(MainWindowUi &ui);
-
 } // namespace answer
 
 #endif

@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "form.h"
+#include "result_tabs.h"
 #include "scoring.h"
 
 #include <QLabel>
