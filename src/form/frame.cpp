@@ -126,8 +126,8 @@ void MainWindowUi::setupForm(MainWindow *window)
 
 void MainWindowUi::assignTexts(MainWindow *window)
 {
-    window->setWindowTitle(tr("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."));
-    label_3->setText(tr("<html><head/><body><p align=\"justify\"><span style=\" font-size:16pt; "
+    window->setWindowTitle(translated("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."));
+    label_3->setText(translated("<html><head/><body><p align=\"justify\"><span style=\" font-size:16pt; "
                         "font-weight:600;\">ТЕРВА, 2013</span></p></body></html>"));
     assignReadingTexts(*this);
     assignTask1Texts(*this);
@@ -138,12 +138,12 @@ void MainWindowUi::assignTexts(MainWindow *window)
     assignTask6Texts(*this);
     assignTask7Texts(*this);
     assignResultTexts(*this);
-    label->setText(tr("<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; "
+    label->setText(translated("<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; "
                       "font-weight:600; color:#ffffff;\">TEST № 1</span></p></body></html>"));
-    label_4->setText(tr("<html><head/><body><p>LECTURE</p></body></html>"));
-    label_24->setText(tr(""));
-    pushButton_3->setText(tr("Завершити"));
-    pushButton_1->setText(tr("Назад"));
-    close_button->setText(tr("Закрити"));
-    pushButton_2->setText(tr("Далі"));
+    label_4->setText(translated("<html><head/><body><p>LECTURE</p></body></html>"));
+    label_24->setText(translated(""));
+    pushButton_3->setText(translated("Завершити"));
+    pushButton_1->setText(translated("Назад"));
+    close_button->setText(translated("Закрити"));
+    pushButton_2->setText(translated("Далі"));
 }

@@ -66,8 +66,8 @@ QWidget *buildReadingPage(MainWindowUi &ui)
 
 void assignReadingTexts(MainWindowUi &ui)
 {
-    ui.label_2->setText(tr(instructionHtml(QStringLiteral("I. Lisez le texte:"))));
-    ui.label_5->setText(tr(passageHtml()));
+    ui.label_2->setText(translated(instructionHtml(QStringLiteral("I. Lisez le texte:"))));
+    ui.label_5->setText(translated(passageHtml()));
 }
 
 } // namespace form

@@ -130,15 +130,15 @@ QWidget *buildResultPage(MainWindowUi &ui)
 
 void assignResultTexts(MainWindowUi &ui)
 {
-    ui.label_88->setText(tr("Nombre de points:"));
-    ui.label_mark->setText(tr(""));
-    ui.label_89->setText(tr("Votre note:"));
-    ui.label_mark_2->setText(tr(""));
+    ui.label_88->setText(translated("Nombre de points:"));
+    ui.label_mark->setText(translated(""));
+    ui.label_89->setText(translated("Votre note:"));
+    ui.label_mark_2->setText(translated(""));
     for (const ResultTab &tab : kTabs) {
-        (ui.*tab.heading.member)->setText(tr(""));
+        (ui.*tab.heading.member)->setText(translated(""));
         for (const Named<QLabel> &item : tab.items())
-            (ui.*item.member)->setText(tr(""));
-        ui.tabWidget->setTabText(ui.tabWidget->indexOf(ui.*tab.page.member), tr(tab.title));
+            (ui.*item.member)->setText(translated(""));
+        ui.tabWidget->setTabText(ui.tabWidget->indexOf(ui.*tab.page.member), translated(tab.title));
     }
 }
 

@@ -105,12 +105,12 @@ QWidget *buildTask1Page(MainWindowUi &ui)
 
 void assignTask1Texts(MainWindowUi &ui)
 {
-    ui.label_6->setText(tr(instructionHtml(QStringLiteral("Complétez les phrases en vous servant du texte:"))));
+    ui.label_6->setText(translated(instructionHtml(QStringLiteral("Complétez les phrases en vous servant du texte:"))));
     for (const ItemBox &item : kItemBoxes) {
         const char *const *texts = kItemTexts[item.item - 1];
-        (ui.*item.box.member)->setTitle(tr(texts[0]));
+        (ui.*item.box.member)->setTitle(translated(texts[0]));
         for (int i = 0; i < 3; ++i)
-            (ui.*item.buttons[i].member)->setText(tr(texts[i + 1]));
+            (ui.*item.buttons[i].member)->setText(translated(texts[i + 1]));
     }
 }
 

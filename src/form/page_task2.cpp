@@ -35,8 +35,8 @@ QWidget *buildTask2Page(MainWindowUi &ui)
 void assignTask2Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(7);
-    ui.label_7->setText(tr(instructionHtml(QStringLiteral("II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:"))));
-    ui.label_15->setText(tr(letterHtml(QStringLiteral("a)"), QStringLiteral("Mais non, j’étudie le français."))));
+    ui.label_7->setText(translated(instructionHtml(QStringLiteral("II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:"))));
+    ui.label_15->setText(translated(letterHtml(QStringLiteral("a)"), QStringLiteral("Mais non, j’étudie le français."))));
     fillChoices(ui.comboBox_2, letters);
     ui.comboBox_2->setCurrentText(QString());
     fillChoices(ui.comboBox_7, letters);
@@ -44,23 +44,23 @@ void assignTask2Texts(MainWindowUi &ui)
     fillChoices(ui.comboBox_3, letters);
     fillChoices(ui.comboBox_6, letters);
     // The last question's span also names the size; at the labels' 10 pt it looks the same.
-    ui.label_12->setText(tr(richText(spanParagraph(QStringLiteral("font-size:10pt; font-weight:600;"),
+    ui.label_12->setText(translated(richText(spanParagraph(QStringLiteral("font-size:10pt; font-weight:600;"),
                                                    QStringLiteral("7. Quel sont vos hobbys?")))));
-    ui.label_13->setText(tr(boldHtml(QStringLiteral("6. Aimez- vous cette langue?"))));
-    ui.label_14->setText(tr(boldHtml(QStringLiteral("5. Est-ce que vous étudiez l’anglais?   "))));
-    ui.label_11->setText(tr(boldHtml(QStringLiteral("4. Qu’est-ce que vous apprenez à la faculté?   "))));
-    ui.label_8->setText(tr(boldHtml(QStringLiteral("3. Pourquoi avez-vous choisi le métier du policier?"))));
-    ui.label_10->setText(tr(boldHtml(QStringLiteral("1. On dit que vous êtes étudiant. "))));
-    ui.label_9->setText(tr(boldHtml(QStringLiteral("2. À quelle faculté?"))));
+    ui.label_13->setText(translated(boldHtml(QStringLiteral("6. Aimez- vous cette langue?"))));
+    ui.label_14->setText(translated(boldHtml(QStringLiteral("5. Est-ce que vous étudiez l’anglais?   "))));
+    ui.label_11->setText(translated(boldHtml(QStringLiteral("4. Qu’est-ce que vous apprenez à la faculté?   "))));
+    ui.label_8->setText(translated(boldHtml(QStringLiteral("3. Pourquoi avez-vous choisi le métier du policier?"))));
+    ui.label_10->setText(translated(boldHtml(QStringLiteral("1. On dit que vous êtes étudiant. "))));
+    ui.label_9->setText(translated(boldHtml(QStringLiteral("2. À quelle faculté?"))));
     fillChoices(ui.comboBox_4, letters);
     fillChoices(ui.comboBox_1, letters);
     ui.comboBox_1->setCurrentText(QString());
-    ui.label_16->setText(tr(letterHtml(QStringLiteral("b)"), QStringLiteral("C’est un métier que je souhaite exercer depuis tout jeune."))));
-    ui.label_17->setText(tr(letterHtml(QStringLiteral("c)"), QStringLiteral("C’est une belle langue, mais elle n’est pas facile. "))));
-    ui.label_18->setText(tr(letterHtml(QStringLiteral("d)"), QStringLiteral("À la faculté de droit. "))));
-    ui.label_19->setText(tr(letterHtml(QStringLiteral("e)"), QStringLiteral("Beaucoup de matières: le droit civil, le droit pénal, le droit administratif etc."))));
-    ui.label_20->setText(tr(letterHtml(QStringLiteral("f)"), QStringLiteral("J’aime beaucoup la musique de tous genres (pop, rock…), l’informatique, les sports extrêmes. "))));
-    ui.label_21->setText(tr(letterHtml(QStringLiteral("g)"), QStringLiteral("C’est vrai. Je suis en première année."))));
+    ui.label_16->setText(translated(letterHtml(QStringLiteral("b)"), QStringLiteral("C’est un métier que je souhaite exercer depuis tout jeune."))));
+    ui.label_17->setText(translated(letterHtml(QStringLiteral("c)"), QStringLiteral("C’est une belle langue, mais elle n’est pas facile. "))));
+    ui.label_18->setText(translated(letterHtml(QStringLiteral("d)"), QStringLiteral("À la faculté de droit. "))));
+    ui.label_19->setText(translated(letterHtml(QStringLiteral("e)"), QStringLiteral("Beaucoup de matières: le droit civil, le droit pénal, le droit administratif etc."))));
+    ui.label_20->setText(translated(letterHtml(QStringLiteral("f)"), QStringLiteral("J’aime beaucoup la musique de tous genres (pop, rock…), l’informatique, les sports extrêmes. "))));
+    ui.label_21->setText(translated(letterHtml(QStringLiteral("g)"), QStringLiteral("C’est vrai. Je suis en première année."))));
 }
 
 } // namespace form

@@ -34,24 +34,24 @@ QWidget *buildTask3Page(MainWindowUi &ui)
 void assignTask3Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(5);
-    ui.label_22->setText(tr(instructionHtml(QStringLiteral("III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:"))));
-    ui.label_3_5->setText(tr(boldHtml(QStringLiteral("5) la lutte contre la délinquance juvénile"))));
+    ui.label_22->setText(translated(instructionHtml(QStringLiteral("III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:"))));
+    ui.label_3_5->setText(translated(boldHtml(QStringLiteral("5) la lutte contre la délinquance juvénile"))));
     fillChoices(ui.v3_5, letters);
-    ui.label_3_4->setText(tr(boldHtml(QStringLiteral("4) la lutte contre les crimes économiques"))));
+    ui.label_3_4->setText(translated(boldHtml(QStringLiteral("4) la lutte contre les crimes économiques"))));
     fillChoices(ui.v3_2, letters);
     ui.v3_2->setCurrentText(QString());
-    ui.label_3_1->setText(tr(boldHtml(QStringLiteral("1) la recherche criminelle"))));
-    ui.label_3_2->setText(tr(boldHtml(QStringLiteral("2) la milice de la sécurité publique"))));
-    ui.label_3_3->setText(tr(boldHtml(QStringLiteral("3) la lutte contre le trafic illicite des stupéfiants"))));
+    ui.label_3_1->setText(translated(boldHtml(QStringLiteral("1) la recherche criminelle"))));
+    ui.label_3_2->setText(translated(boldHtml(QStringLiteral("2) la milice de la sécurité publique"))));
+    ui.label_3_3->setText(translated(boldHtml(QStringLiteral("3) la lutte contre le trafic illicite des stupéfiants"))));
     fillChoices(ui.v3_3, letters);
     fillChoices(ui.v3_1, letters);
     ui.v3_1->setCurrentText(QString());
-    ui.var3_3->setText(tr(letterHtml(QStringLiteral("c)"), QStringLiteral("боротьба з підлітковою злочинністю"))));
-    ui.var3_4->setText(tr(letterHtml(QStringLiteral("d)"), QStringLiteral("міліція громадської безпеки"))));
-    ui.var3_5->setText(tr(letterHtml(QStringLiteral("e)"), QStringLiteral("боротьба з незаконним обігом наркотиків"))));
-    ui.var3_2->setText(tr(letterHtml(QStringLiteral("b)"), QStringLiteral("карний розшук"))));
+    ui.var3_3->setText(translated(letterHtml(QStringLiteral("c)"), QStringLiteral("боротьба з підлітковою злочинністю"))));
+    ui.var3_4->setText(translated(letterHtml(QStringLiteral("d)"), QStringLiteral("міліція громадської безпеки"))));
+    ui.var3_5->setText(translated(letterHtml(QStringLiteral("e)"), QStringLiteral("боротьба з незаконним обігом наркотиків"))));
+    ui.var3_2->setText(translated(letterHtml(QStringLiteral("b)"), QStringLiteral("карний розшук"))));
     fillChoices(ui.v3_4, letters);
-    ui.var3_1->setText(tr(letterHtml(QStringLiteral("a)"), QStringLiteral("боротьба з економічними злочинами"))));
+    ui.var3_1->setText(translated(letterHtml(QStringLiteral("a)"), QStringLiteral("боротьба з економічними злочинами"))));
 }
 
 } // namespace form

@@ -35,29 +35,29 @@ QWidget *buildTask4Page(MainWindowUi &ui)
 void assignTask4Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(7);
-    ui.label_25->setText(tr(instructionHtml(QStringLiteral("IV. Trouvez dans la colonne droite les synonymes  pour les mots de la colonne gauche:"))));
-    ui.var_4_1->setText(tr(letterHtml(QStringLiteral("a)"), QStringLiteral("être situé"))));
+    ui.label_25->setText(translated(instructionHtml(QStringLiteral("IV. Trouvez dans la colonne droite les synonymes  pour les mots de la colonne gauche:"))));
+    ui.var_4_1->setText(translated(letterHtml(QStringLiteral("a)"), QStringLiteral("être situé"))));
     fillChoices(ui.v4_2, letters);
     fillChoices(ui.v4_7, letters);
     fillChoices(ui.v4_5, letters);
     fillChoices(ui.v4_3, letters);
     fillChoices(ui.v4_6, letters);
-    ui.label_4_7->setText(tr(boldHtml(QStringLiteral("7) vivre"))));
-    ui.label_4_6->setText(tr(boldHtml(QStringLiteral("6) actuellement"))));
-    ui.label_4_5->setText(tr(boldHtml(QStringLiteral("5) se trouver"))));
-    ui.label_4_4->setText(tr(boldHtml(QStringLiteral("4) nécessaire"))));
-    ui.label_4_3->setText(tr(boldHtml(QStringLiteral("3) se passionner"))));
+    ui.label_4_7->setText(translated(boldHtml(QStringLiteral("7) vivre"))));
+    ui.label_4_6->setText(translated(boldHtml(QStringLiteral("6) actuellement"))));
+    ui.label_4_5->setText(translated(boldHtml(QStringLiteral("5) se trouver"))));
+    ui.label_4_4->setText(translated(boldHtml(QStringLiteral("4) nécessaire"))));
+    ui.label_4_3->setText(translated(boldHtml(QStringLiteral("3) se passionner"))));
     // The trailing spaces are part of the stored text; the result page copies it as it is.
-    ui.label_4_1->setText(tr(boldHtml(QStringLiteral("1) participer   "))));
-    ui.label_4_2->setText(tr(boldHtml(QStringLiteral("2) apprendre"))));
+    ui.label_4_1->setText(translated(boldHtml(QStringLiteral("1) participer   "))));
+    ui.label_4_2->setText(translated(boldHtml(QStringLiteral("2) apprendre"))));
     fillChoices(ui.v4_4, letters);
     fillChoices(ui.v4_1, letters);
-    ui.var_4_2->setText(tr(letterHtml(QStringLiteral("b)"), QStringLiteral("à présent"))));
-    ui.var_4_3->setText(tr(letterHtml(QStringLiteral("c)"), QStringLiteral("habiter"))));
-    ui.var_4_4->setText(tr(letterHtml(QStringLiteral("d)"), QStringLiteral("avoir l’hobby"))));
-    ui.var_4_5->setText(tr(letterHtml(QStringLiteral("e)"), QStringLiteral("prendre part"))));
-    ui.var_4_6->setText(tr(letterHtml(QStringLiteral("f)"), QStringLiteral("étudier"))));
-    ui.var_4_7->setText(tr(letterHtml(QStringLiteral("g)"), QStringLiteral("utile"))));
+    ui.var_4_2->setText(translated(letterHtml(QStringLiteral("b)"), QStringLiteral("à présent"))));
+    ui.var_4_3->setText(translated(letterHtml(QStringLiteral("c)"), QStringLiteral("habiter"))));
+    ui.var_4_4->setText(translated(letterHtml(QStringLiteral("d)"), QStringLiteral("avoir l’hobby"))));
+    ui.var_4_5->setText(translated(letterHtml(QStringLiteral("e)"), QStringLiteral("prendre part"))));
+    ui.var_4_6->setText(translated(letterHtml(QStringLiteral("f)"), QStringLiteral("étudier"))));
+    ui.var_4_7->setText(translated(letterHtml(QStringLiteral("g)"), QStringLiteral("utile"))));
 }
 
 } // namespace form

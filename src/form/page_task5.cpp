@@ -19,8 +19,8 @@ namespace {
 // The letters skip g and j: "h) 551" stands at index 6.
 QStringList numberChoices()
 {
-    return {tr("a) 175"), tr("b) 1234"), tr("c) 98"), tr("d) 316"), tr("e) 2014"),
-            tr("f) 37"), tr("h) 551"), tr("i) 84"), tr("k) 42"), tr("l) 115")};
+    return {translated("a) 175"), translated("b) 1234"), translated("c) 98"), translated("d) 316"), translated("e) 2014"),
+            translated("f) 37"), translated("h) 551"), translated("i) 84"), translated("k) 42"), translated("l) 115")};
 }
 
 // The grid's stretch leaves the boxes narrower than their items, and a cut "b) 1234"
@@ -78,7 +78,7 @@ QWidget *buildTask5Page(MainWindowUi &ui)
 void assignTask5Texts(MainWindowUi &ui)
 {
     const QStringList choices = numberChoices();
-    ui.label_49->setText(tr(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
+    ui.label_49->setText(translated(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
     const QString numbers[] = {
         QStringLiteral("1) trente-sept"),
         QStringLiteral("2) quarante-deux"),
@@ -96,7 +96,7 @@ void assignTask5Texts(MainWindowUi &ui)
     QComboBox *boxes[] = {ui.v5_1, ui.v5_2, ui.v5_3, ui.v5_4, ui.v5_5,
                           ui.v5_6, ui.v5_7, ui.v5_8, ui.v5_9, ui.v5_10};
     for (int row = 0; row < 10; ++row) {
-        labels[row]->setText(tr(boldHtml(numbers[row])));
+        labels[row]->setText(translated(boldHtml(numbers[row])));
         fillChoices(boxes[row], choices);
         fitLongestItem(boxes[row]);
     }

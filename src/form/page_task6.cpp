@@ -88,10 +88,10 @@ QWidget *buildTask6Page(MainWindowUi &ui)
 
 void assignTask6Texts(MainWindowUi &ui)
 {
-    ui.label_50->setText(tr(instructionHtml(QStringLiteral("VI. Mettez au présent les verbes entre parenthèses:"))));
+    ui.label_50->setText(translated(instructionHtml(QStringLiteral("VI. Mettez au présent les verbes entre parenthèses:"))));
     for (const GapItem &item : kItems) {
-        (ui.*item.before.member)->setText(tr(beforeHtml(item)));
-        (ui.*item.after.member)->setText(tr(boldHtml(QString::fromUtf8(item.afterText))));
+        (ui.*item.before.member)->setText(translated(beforeHtml(item)));
+        (ui.*item.after.member)->setText(translated(boldHtml(QString::fromUtf8(item.afterText))));
     }
 }
 

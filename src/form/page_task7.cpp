@@ -75,9 +75,9 @@ QWidget *buildTask7Page(MainWindowUi &ui)
 void assignTask7Texts(MainWindowUi &ui)
 {
     ui.label_81->setText(
-        tr(instructionHtml(QStringLiteral("VII. Recomposez les phrases en rétablissant les “-”:"))));
+        translated(instructionHtml(QStringLiteral("VII. Recomposez les phrases en rétablissant les “-”:"))));
     for (const WordList &list : kWordLists)
-        (ui.*list.label.member)->setText(tr(boldHtml(QString::fromUtf8(list.words))));
+        (ui.*list.label.member)->setText(translated(boldHtml(QString::fromUtf8(list.words))));
 }
 
 } // namespace form

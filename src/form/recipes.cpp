@@ -109,7 +109,7 @@ QStringList letterChoices(int count)
 {
     QStringList letters;
     for (int i = 0; i < count; ++i)
-        letters << tr(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
+        letters << translated(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
     return letters;
 }
 
@@ -128,14 +128,14 @@ void fillChoices(QComboBox *box, const QStringList &items)
     box->insertItems(0, items);
 }
 
-QString tr(const char *source)
+QString translated(const char *source)
 {
     return QCoreApplication::translate("MainWindow", source);
 }
 
-QString tr(const QString &source)
+QString translated(const QString &source)
 {
-    return tr(source.toUtf8().constData());
+    return translated(source.toUtf8().constData());
 }
 
 QString richText(const QString &paragraphs)

@@ -128,8 +128,8 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const Mat
 }
 
 // The translation lookup every initial text goes through (context "MainWindow").
-QString tr(const char *source);
-QString tr(const QString &source);
+QString translated(const char *source);
+QString translated(const QString &source);
 
 // Rich texts in the toolkit's usual HTML wrapper, one paragraph each.
 QString richText(const QString &paragraphs);
