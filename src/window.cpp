@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 
 #include <iterator>
+#include <memory>
 
 int pageIndex = 0;
 int correctCount = 0;
@@ -57,7 +58,7 @@ void showPageForIndex(MainWindowUi &ui)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new MainWindowUi)
+    , ui(std::make_unique<MainWindowUi>())
 {
     ui->setupForm(this);
     ui->pushButton_3->setVisible(false);
@@ -66,10 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(0);
 }
 
-MainWindow::~MainWindow()
-{
-    delete ui;
-}
+// Out of line, where MainWindowUi is complete, so the pointer can delete it.
+MainWindow::~MainWindow() = default;
 
 void MainWindow::on_pushButton_2_clicked()
 {

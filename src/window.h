@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 struct MainWindowUi;
 
 // Program-wide, never reset: the page navigation last showed, and the right items counted.
@@ -44,7 +46,7 @@ private slots:
     void on_close_button_clicked();
 
 private:
-    MainWindowUi *ui;
+    std::unique_ptr<MainWindowUi> ui;
 };
 
 #endif
