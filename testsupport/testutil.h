@@ -24,43 +24,24 @@ T *widget(const QObject *root, const QString &name)
     return found;
 }
 
-inline QPushButton *button(const QObject *root, const char *name)
-{
-    return widget<QPushButton>(root, QString::fromLatin1(name));
-}
+QPushButton *button(const QObject *root, const char *name);
 
-inline int currentPage(const QObject *root)
-{
-    return widget<QStackedWidget>(root, QStringLiteral("stackedWidget"))->currentIndex();
-}
+int currentPage(const QObject *root);
 
 // A real mouse click in the middle of a visible button.
-inline void click(QWidget *target)
-{
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
-}
+void click(QWidget *target);
 
-inline void clickNext(const QObject *root) { click(button(root, "pushButton_2")); }
-inline void clickBack(const QObject *root) { click(button(root, "pushButton_1")); }
-inline void clickFinish(const QObject *root) { click(button(root, "pushButton_3")); }
+void clickNext(const QObject *root);
+void clickBack(const QObject *root);
+void clickFinish(const QObject *root);
 
 // Goes forward from the start page with Next until page `page` (0 to 7) is shown.
-inline void goToPage(const QObject *root, int page)
-{
-    while (currentPage(root) < page)
-        clickNext(root);
-}
+void goToPage(const QObject *root, int page);
 
 // A shown window that has been laid out and exposed, ready for real input events.
 struct ShownWindow {
     MainWindow window;
-    ShownWindow()
-    {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        if (!QTest::qWaitForWindowExposed(&window))
-            qWarning("window not exposed");
-    }
+    ShownWindow();
 };
 
 } // namespace testutil
