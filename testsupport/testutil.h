@@ -38,6 +38,19 @@ void clickFinish(const QObject *root);
 // Goes forward from the start page with Next until page `page` (0 to 7) is shown.
 void goToPage(const QObject *root, int page);
 
+// The looks the tests expect, written out apart from the program's own sheets so that a
+// slip in either shows up.
+extern const char kPanelStyle[];        // a page's grey-to-white panel
+extern const char kTransparentStyle[];  // instruction lines, task I's item boxes
+extern const char kRightAnswerStyle[];  // a typed answer marked right ...
+extern const char kWrongAnswerStyle[];  // ... or wrong
+extern const char kNeutralEditStyleVI[];  // a typed-answer edit never changed, task VI ...
+extern const char kNeutralEditStyleVII[]; // ... and task VII
+extern const char kResultBoxStyle[];    // the result page's headings and prompts
+
+// The words a rich text shows, without its markup.
+QString plainText(const QString &html);
+
 // A shown window that has been laid out and exposed, ready for real input events.
 struct ShownWindow {
     MainWindow window;
