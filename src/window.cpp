@@ -101,7 +101,7 @@ void MainWindow::on_pushButton_3_clicked()
     answer::fillResultTabs(*ui);
 }
 
-// Live marking: each slot names its edit's item in the key table.
+// Live marking: each slot names its edit's row among the items.
 void MainWindow::on_textEdit1_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[0]); }
 void MainWindow::on_textEdit_2_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[1]); }
 void MainWindow::on_textEdit_3_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[2]); }
