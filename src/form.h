@@ -17,6 +17,7 @@ class QWidget;
 
 // The form: one non-owning pointer per named object, in creation order, under the object's
 // own name. The widgets belong to the toolkit's parent/child tree, not to this table.
+// Object names are load-bearing: the window's slots are connected to them by name.
 struct MainWindowUi {
     // Frame
     QWidget *centralWidget = nullptr;

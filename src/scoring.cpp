@@ -9,17 +9,17 @@ namespace answer {
 
 bool isRight(const MainWindowUi &ui, const ChoiceItem &item)
 {
-    return (ui.*item.buttons[item.keyed])->isChecked();
+    return (ui.*item.buttons[item.keyed].member)->isChecked();
 }
 
 bool isRight(const MainWindowUi &ui, const ComboItem &item)
 {
-    return (ui.*item.box)->currentIndex() == item.key;
+    return (ui.*item.box.member)->currentIndex() == item.key;
 }
 
 bool isRight(const MainWindowUi &ui, const TextItem &item)
 {
-    return matchesKey((ui.*item.edit)->toPlainText(), item.key);
+    return matchesKey((ui.*item.edit.member)->toPlainText(), item.key);
 }
 
 bool matchesKey(const QString &text, const char *key)
@@ -28,10 +28,11 @@ bool matchesKey(const QString &text, const char *key)
     return text == QString::fromUtf8(key);
 }
 
-void markAnswer(QTextEdit *edit, const char *key)
+void markAnswer(const MainWindowUi &ui, const TextItem &item)
 {
-    const QString style = QString::fromLatin1(matchesKey(edit->toPlainText(), key) ? rightAnswerStyle
-                                                                                    : wrongAnswerStyle);
+    QTextEdit *edit = ui.*item.edit.member;
+    const QString style = QString::fromLatin1(matchesKey(edit->toPlainText(), item.key) ? rightAnswerStyle
+                                                                                         : wrongAnswerStyle);
     // Setting the sheet the edit already has would re-polish it and its scroll bars for nothing.
     if (edit->styleSheet() != style)
         edit->setStyleSheet(style);
@@ -40,40 +41,34 @@ void markAnswer(QTextEdit *edit, const char *key)
 namespace {
 
 template <class Item, size_t N>
-void countTask(const MainWindowUi &ui, const Item (&items)[N], int &count)
+int countRight(const MainWindowUi &ui, const Item (&items)[N])
 {
-    for (const Item &item : items) {
-        if (isRight(ui, item))
-            ++count;
-    }
+    int count = 0;
+    for (const Item &item : items)
+        count += isRight(ui, item);
+    return count;
 }
 
 } // namespace
 
-void countCorrectItems(const MainWindowUi &ui, int &count)
+int countCorrectItems(const MainWindowUi &ui)
 {
-    countTask(ui, kTaskI, count);
-    countTask(ui, kTaskII, count);
-    countTask(ui, kTaskIII, count);
-    countTask(ui, kTaskIV, count);
-    countTask(ui, kTaskV, count);
-    countTask(ui, kTaskVI, count);
-    countTask(ui, kTaskVII, count);
+    return countRight(ui, kTaskI) + countRight(ui, kTaskII) + countRight(ui, kTaskIII) + countRight(ui, kTaskIV)
+           + countRight(ui, kTaskV) + countRight(ui, kTaskVI) + countRight(ui, kTaskVII);
 }
 
 const char *gradeFor(int points)
 {
-    // Four separate range tests; they do not overlap.
-    const char *grade = nullptr;
-    if (96 <= points && points <= 100)
-        grade = "Trés bien!";
-    if (75 <= points && points <= 95)
-        grade = "Bien!";
-    if (50 <= points && points <= 74)
-        grade = "Passable!";
-    if (0 <= points && points <= 49)
-        grade = "Mal!";
-    return grade;
+    // The counter is never reset, so a second Finish in one process can pass 100: no grade then.
+    if (points < 0 || points > 100)
+        return nullptr;
+    if (points >= 96)
+        return "Trés bien!";
+    if (points >= 75)
+        return "Bien!";
+    if (points >= 50)
+        return "Passable!";
+    return "Mal!";
 }
 
 } // namespace answer

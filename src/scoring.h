@@ -13,17 +13,14 @@ bool isRight(const MainWindowUi &ui, const ComboItem &item);
 bool isRight(const MainWindowUi &ui, const TextItem &item);
 bool matchesKey(const QString &text, const char *key);
 
-// Recolours an edit green or red from its whole plain text.
-void markAnswer(QTextEdit *edit, const char *key);
+// Recolours the item's edit green or red from its whole plain text.
+void markAnswer(const MainWindowUi &ui, const TextItem &item);
 
-// Adds one to count for every right item, the fifty items in task order.
-void countCorrectItems(const MainWindowUi &ui, int &count);
+// The number of right items among the fifty.
+int countCorrectItems(const MainWindowUi &ui);
 
 // The verbal grade for a number of points, or nullptr outside 0 to 100.
 const char *gradeFor(int points);
-
-// Writes every result tab from the answer widgets.
-void fillResultTabs(MainWindowUi &ui);
 
 } // namespace answer
 

@@ -1,11 +1,15 @@
 #include "window.h"
 
 #include "form.h"
+#include "result_tabs.h"
 #include "scoring.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+
+#include <iterator>
+#include <memory>
 
 int pageIndex = 0;
 int correctCount = 0;
@@ -14,52 +18,47 @@ namespace {
 
 struct PageHeader {
     const char *section;
-    const char *points;
+    int items;
 };
 
-// Section name and points scheme of pages 1 to 6; pages 0 and 7 are the clamped ends.
-const PageHeader kMiddlePages[] = {
-    {"LECTURE", "5 x 2 = 10"},     {"VOCABULAIRE", "7 x 2 = 14"}, {"VOCABULAIRE", "5 x 2 = 10"},
-    {"VOCABULAIRE", "7 x 2 = 14"}, {"VOCABULAIRE", "10 x 2 = 20"}, {"GRAMMAIRE", "10 x 2 = 20"},
+// Section name and item count of pages 0 to 7, the pages navigation shows.
+const PageHeader kHeaders[] = {
+    {"LECTURE", 0},
+    {"LECTURE", int(std::size(answer::kTaskI))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskII))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskIII))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskIV))},
+    {"VOCABULAIRE", int(std::size(answer::kTaskV))},
+    {"GRAMMAIRE", int(std::size(answer::kTaskVI))},
+    {"GRAMMAIRE", int(std::size(answer::kTaskVII))},
 };
+constexpr int kLastPage = int(std::size(kHeaders)) - 1;
+
+// A task's points scheme, such as "7 x 2 = 14"; the reading page has a single space.
+QString pointsScheme(int items)
+{
+    if (items == 0)
+        return QStringLiteral(" ");
+    return QStringLiteral("%1 x %2 = %3").arg(items).arg(answer::kPointsPerItem).arg(items * answer::kPointsPerItem);
+}
 
 void showPageForIndex(MainWindowUi &ui)
 {
-    if (pageIndex <= 0) {
-        ui.stackedWidget->setCurrentIndex(0);
-        pageIndex = 0;
-        ui.label_4->setText(QStringLiteral("LECTURE"));
-        ui.label_24->setText(QStringLiteral(" "));
-        ui.pushButton_1->setVisible(false);
-    } else {
-        ui.pushButton_1->setVisible(true);
-    }
-
-    if (pageIndex >= 1 && pageIndex <= 6) {
-        const PageHeader &header = kMiddlePages[pageIndex - 1];
-        ui.stackedWidget->setCurrentIndex(pageIndex);
-        ui.label_4->setText(QString::fromUtf8(header.section));
-        ui.label_24->setText(QString::fromUtf8(header.points));
-    }
-
-    if (pageIndex > 6) {
-        ui.stackedWidget->setCurrentIndex(7);
-        ui.label_4->setText(QStringLiteral("GRAMMAIRE"));
-        ui.label_24->setText(QStringLiteral("6 x 2 = 12"));
-        ui.pushButton_3->setVisible(true);
-        pageIndex = 7;
-        ui.pushButton_2->setVisible(false);
-    } else {
-        ui.pushButton_3->setVisible(false);
-        ui.pushButton_2->setVisible(true);
-    }
+    pageIndex = qBound(0, pageIndex, kLastPage);
+    const PageHeader &header = kHeaders[pageIndex];
+    ui.stackedWidget->setCurrentIndex(pageIndex);
+    ui.label_4->setText(QString::fromUtf8(header.section));
+    ui.label_24->setText(pointsScheme(header.items));
+    ui.pushButton_1->setVisible(pageIndex > 0);
+    ui.pushButton_3->setVisible(pageIndex == kLastPage);
+    ui.pushButton_2->setVisible(pageIndex < kLastPage);
 }
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new MainWindowUi)
+    , ui(std::make_unique<MainWindowUi>())
 {
     ui->setupForm(this);
     ui->pushButton_3->setVisible(false);
@@ -68,10 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(0);
 }
 
-MainWindow::~MainWindow()
-{
-    delete ui;
-}
+// Out of line, where MainWindowUi is complete, so the pointer can delete it.
+MainWindow::~MainWindow() = default;
 
 void MainWindow::on_pushButton_2_clicked()
 {
@@ -95,8 +92,8 @@ void MainWindow::on_pushButton_3_clicked()
     ui->label_4->setText(QStringLiteral("RÉSULTAT"));
     ui->label_24->setText(QStringLiteral("Au total: 100 points"));
 
-    answer::countCorrectItems(*ui, correctCount);
-    const int points = 2 * correctCount;
+    correctCount += answer::countCorrectItems(*ui);
+    const int points = answer::kPointsPerItem * correctCount;
     ui->label_mark->setNum(points);
     if (const char *grade = answer::gradeFor(points))
         ui->label_mark_2->setText(QString::fromUtf8(grade));
@@ -104,23 +101,23 @@ void MainWindow::on_pushButton_3_clicked()
     answer::fillResultTabs(*ui);
 }
 
-// Live marking: each slot names its edit's item in the key table.
-void MainWindow::on_textEdit1_textChanged() { answer::markAnswer(ui->textEdit1, answer::kTaskVI[0].key); }
-void MainWindow::on_textEdit_2_textChanged() { answer::markAnswer(ui->textEdit_2, answer::kTaskVI[1].key); }
-void MainWindow::on_textEdit_3_textChanged() { answer::markAnswer(ui->textEdit_3, answer::kTaskVI[2].key); }
-void MainWindow::on_textEdit_4_textChanged() { answer::markAnswer(ui->textEdit_4, answer::kTaskVI[3].key); }
-void MainWindow::on_textEdit_5_textChanged() { answer::markAnswer(ui->textEdit_5, answer::kTaskVI[4].key); }
-void MainWindow::on_textEdit_6_textChanged() { answer::markAnswer(ui->textEdit_6, answer::kTaskVI[5].key); }
-void MainWindow::on_textEdit_7_textChanged() { answer::markAnswer(ui->textEdit_7, answer::kTaskVI[6].key); }
-void MainWindow::on_textEdit_8_textChanged() { answer::markAnswer(ui->textEdit_8, answer::kTaskVI[7].key); }
-void MainWindow::on_textEdit_9_textChanged() { answer::markAnswer(ui->textEdit_9, answer::kTaskVI[8].key); }
-void MainWindow::on_textEdit_10_textChanged() { answer::markAnswer(ui->textEdit_10, answer::kTaskVI[9].key); }
-void MainWindow::on_textEdit_11_textChanged() { answer::markAnswer(ui->textEdit_11, answer::kTaskVII[0].key); }
-void MainWindow::on_textEdit_12_textChanged() { answer::markAnswer(ui->textEdit_12, answer::kTaskVII[1].key); }
-void MainWindow::on_textEdit_13_textChanged() { answer::markAnswer(ui->textEdit_13, answer::kTaskVII[2].key); }
-void MainWindow::on_textEdit_14_textChanged() { answer::markAnswer(ui->textEdit_14, answer::kTaskVII[3].key); }
-void MainWindow::on_textEdit_15_textChanged() { answer::markAnswer(ui->textEdit_15, answer::kTaskVII[4].key); }
-void MainWindow::on_textEdit_16_textChanged() { answer::markAnswer(ui->textEdit_16, answer::kTaskVII[5].key); }
+// Live marking: each slot names its edit's row among the items.
+void MainWindow::on_textEdit1_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[0]); }
+void MainWindow::on_textEdit_2_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[1]); }
+void MainWindow::on_textEdit_3_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[2]); }
+void MainWindow::on_textEdit_4_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[3]); }
+void MainWindow::on_textEdit_5_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[4]); }
+void MainWindow::on_textEdit_6_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[5]); }
+void MainWindow::on_textEdit_7_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[6]); }
+void MainWindow::on_textEdit_8_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[7]); }
+void MainWindow::on_textEdit_9_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[8]); }
+void MainWindow::on_textEdit_10_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[9]); }
+void MainWindow::on_textEdit_11_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[0]); }
+void MainWindow::on_textEdit_12_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[1]); }
+void MainWindow::on_textEdit_13_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[2]); }
+void MainWindow::on_textEdit_14_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[3]); }
+void MainWindow::on_textEdit_15_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[4]); }
+void MainWindow::on_textEdit_16_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[5]); }
 
 void MainWindow::on_close_button_clicked()
 {

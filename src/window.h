@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 struct MainWindowUi;
 
 // Program-wide, never reset: the page navigation last showed, and the right items counted.
@@ -18,9 +20,12 @@ public:
     ~MainWindow() override;
 
 private slots:
+    // Navigation: pushButton_2 is Next, pushButton_1 is Back.
     void on_pushButton_2_clicked();
     void on_pushButton_1_clicked();
+    // Finish (pushButton_3): scores the test and shows the result page.
     void on_pushButton_3_clicked();
+    // Live marking of the typed answers: textEdit1 to textEdit_10 are task VI, the rest task VII.
     void on_textEdit1_textChanged();
     void on_textEdit_2_textChanged();
     void on_textEdit_3_textChanged();
@@ -37,10 +42,11 @@ private slots:
     void on_textEdit_14_textChanged();
     void on_textEdit_15_textChanged();
     void on_textEdit_16_textChanged();
+    // Close, shown only on the result page.
     void on_close_button_clicked();
 
 private:
-    MainWindowUi *ui;
+    std::unique_ptr<MainWindowUi> ui;
 };
 
 #endif

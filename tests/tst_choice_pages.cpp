@@ -18,14 +18,13 @@
 #include <iterator>
 #include <vector>
 
+using testutil::kPanelStyle;
+using testutil::kTransparentStyle;
+using testutil::plainText;
 using testutil::widget;
 
 namespace {
 
-const char kPanelStyle[] =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(191, 191, 191, 255), "
-    "stop:1 rgba(255, 255, 255, 255));\nborder-radius: 5px;";
-const char kTitleStyle[] = "background: rgba(255, 255, 255, 0);";
 const char kItemLabelStyle[] = "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
 
@@ -209,13 +208,6 @@ QStringList allBoxNames()
     return names;
 }
 
-QString plainText(const QString &html)
-{
-    QTextDocument document;
-    document.setHtml(html);
-    return document.toPlainText();
-}
-
 struct Fragment {
     QString text;
     QTextCharFormat format;
@@ -330,7 +322,7 @@ void ChoicePagesTest::objects()
 
     if (auto *label = qobject_cast<QLabel *>(object)) {
         if (grid.isEmpty()) { // the instruction line
-            QCOMPARE(label->styleSheet(), QString::fromLatin1(kTitleStyle));
+            QCOMPARE(label->styleSheet(), QString::fromLatin1(kTransparentStyle));
             QVERIFY(!label->wordWrap());
         } else {
             QCOMPARE(label->font().family(), QStringLiteral("Trebuchet MS"));

@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <QWindow>
 
 #include <random>
@@ -30,11 +29,7 @@ void finishFromLastPage(MainWindow &w)
 // What a label shows: the rendered words of rich text, the exact characters of plain text.
 QString rendered(const QString &text)
 {
-    if (!Qt::mightBeRichText(text))
-        return text;
-    QTextDocument document;
-    document.setHtml(text);
-    return document.toPlainText();
+    return Qt::mightBeRichText(text) ? testutil::plainText(text) : text;
 }
 
 int greenLabels(QWidget *w)
@@ -314,7 +309,7 @@ void TestFinish::headingsAndPrompts()
     QCOMPARE(rendered(label(&w, "exv5_10")->text()), QStringLiteral("10) deux mille-quatorze"));
 
     // Only the result labels change their look.
-    const QString box = QStringLiteral("border: 1px solid #000;\nbackground: #fff;\n");
+    const QString box = QString::fromLatin1(testutil::kResultBoxStyle);
     for (const char *name : headingNames)
         QCOMPARE(label(&w, name)->styleSheet(), box);
     QCOMPARE(label(&w, "exv5_3")->styleSheet(), box);

@@ -5,7 +5,6 @@
 //     tst_random_input "session:seed 7"
 
 #include "answers.h"
-#include "answer_key.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -26,7 +25,7 @@ constexpr qint64 kTimeLimitMs = 480000; // the sanitizers slow every event sever
 constexpr qint64 kTimeLimitMs = 240000;
 #endif
 
-const char *const kNeutralStyles[] = {"border: 1px solid #000;", "border: 1px solid #000000;"};
+const char *const kNeutralStyles[] = {testutil::kNeutralEditStyleVI, testutil::kNeutralEditStyleVII};
 
 // Text of every kind a student might type or paste.
 const QStringList kSnippets = {
@@ -194,7 +193,7 @@ struct Session {
                 continue;
             }
             const bool right = edits.at(i)->toPlainText() == keys.at(i);
-            const char *expected = right ? answer::rightAnswerStyle : answer::wrongAnswerStyle;
+            const char *expected = right ? testutil::kRightAnswerStyle : testutil::kWrongAnswerStyle;
             if (style != QLatin1String(expected))
                 return edits.at(i)->objectName() + (right ? QStringLiteral(" holds its key but is not green")
                                                           : QStringLiteral(" is wrong but not red"));

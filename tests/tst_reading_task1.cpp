@@ -17,12 +17,11 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+using testutil::kPanelStyle;
+using testutil::kTransparentStyle;
 using testutil::widget;
 
 namespace {
-
-const char kPanelStyle[] = "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(191, 191, 191, 255), stop:1 rgba(255, 255, 255, 255));\nborder-radius: 5px;";
-const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
 
 // Sentence stems and endings a), b), c) of items 1 to 5, exactly as the student sees them.
 struct ItemText {
@@ -488,8 +487,7 @@ void TestReadingTask1::passageStatesTheKeyedEndings()
     QFETCH(QString, words);
     QFETCH(bool, stated);
     MainWindow window;
-    QTextDocument *doc = document(widget<QLabel>(&window, QStringLiteral("label_5")), this);
-    QString plain = doc->toPlainText();
+    QString plain = testutil::plainText(widget<QLabel>(&window, QStringLiteral("label_5"))->text());
     plain.replace(QChar(0x00a0), QLatin1Char(' '));
     QCOMPARE(plain.contains(words, Qt::CaseInsensitive), stated);
 }

@@ -12,7 +12,6 @@ using testutil::widget;
 
 namespace {
 
-const char kBoxStyle[] = "border: 1px solid #000;\nbackground: #fff;\n";
 const char kTopRowStyle[] = "font: bold 16pt \"Trebuchet MS\";\ncolor: #fff;";
 
 struct Tab {
@@ -265,7 +264,7 @@ void TestResultPage::tabLabels()
             QVERIFY2(label->text().isEmpty(), qPrintable(name));
             QVERIFY2(label->wordWrap(), qPrintable(name));
             QCOMPARE(label->textFormat(), Qt::AutoText);
-            QCOMPARE(label->styleSheet(), QString::fromLatin1(kBoxStyle));
+            QCOMPARE(label->styleSheet(), QString::fromLatin1(testutil::kResultBoxStyle));
             QVERIFY2(label->font().family() == QLatin1String("Trebuchet MS") && label->font().pointSize() == size,
                      qPrintable(name + QStringLiteral(": ") + describeFont(label->font())));
             QVERIFY2(!label->font().bold() && !label->font().italic(), qPrintable(name));

@@ -69,14 +69,6 @@ const WordRow kWordRows[] = {
     {"label_86", "5) lui / le / donnez", "textEdit_15", "donnez-le-lui"},
     {"label_87", "6)\tdonne / lui je / le", "textEdit_16", "je le lui donne"},
 };
-const char kRightStyle[] =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(0, 64, 0, 255), "
-    "stop:1 rgba(91, 227, 68, 255)); border: 1px solid #000; color: #fff;";
-const char kWrongStyle[] =
-    "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(117, 0, 0, 255), "
-    "stop:1 rgba(255, 0, 0, 255)); border: 1px solid #000; color: #fff;";
-const char kNeutralStyleVI[] = "border: 1px solid #000;";
-const char kNeutralStyleVII[] = "border: 1px solid #000000;";
 const char kTitleVI[] = "VI. Mettez au présent les verbes entre parenthèses:";
 const char kTitleVII[] = "VII. Recomposez les phrases en rétablissant les “-”:";
 
@@ -116,12 +108,12 @@ QString keyOf(const QString &edit)
 QString lookOf(const QTextEdit *edit)
 {
     const QString sheet = edit->styleSheet();
-    const char *neutral = pageOf(edit->objectName()) == 6 ? kNeutralStyleVI : kNeutralStyleVII;
+    const char *neutral = pageOf(edit->objectName()) == 6 ? testutil::kNeutralEditStyleVI : testutil::kNeutralEditStyleVII;
     if (sheet == u8(neutral))
         return QStringLiteral("neutral");
-    if (sheet == u8(kRightStyle) && sheet == QLatin1String(answer::rightAnswerStyle))
+    if (sheet == u8(testutil::kRightAnswerStyle) && sheet == QLatin1String(answer::rightAnswerStyle))
         return QStringLiteral("right");
-    if (sheet == u8(kWrongStyle) && sheet == QLatin1String(answer::wrongAnswerStyle))
+    if (sheet == u8(testutil::kWrongAnswerStyle) && sheet == QLatin1String(answer::wrongAnswerStyle))
         return QStringLiteral("wrong");
     return sheet;
 }

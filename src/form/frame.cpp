@@ -47,17 +47,17 @@ const char kCloseStyle[] =
     "stop:1 rgba(255, 0, 0, 255));\ncolor: rgb(255, 255, 255);\nfont: bold 10pt \"Trebuchet MS\";\n"
     "border: 1px solid #000;\nborder-radius: 5px;\nheight:20px;\n";
 
-QLabel *makeFrameLabel(QWidget *parent, const char *name, const QRect &geometry, const char *style)
+QLabel *makeFrameLabel(MainWindowUi &ui, const Named<QLabel> &named, const QRect &geometry, const char *style)
 {
-    QLabel *label = create<QLabel>(parent, name);
+    QLabel *label = make(ui, named, ui.centralWidget);
     label->setGeometry(geometry);
     label->setStyleSheet(QString::fromLatin1(style));
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry, const char *style)
+QPushButton *makeButton(MainWindowUi &ui, const Named<QPushButton> &named, const QRect &geometry, const char *style)
 {
-    QPushButton *button = create<QPushButton>(parent, name);
+    QPushButton *button = make(ui, named, ui.centralWidget);
     button->setGeometry(geometry);
     button->setStyleSheet(QString::fromLatin1(style));
     return button;
@@ -77,10 +77,10 @@ void MainWindowUi::setupForm(MainWindow *window)
     window->setToolButtonStyle(Qt::ToolButtonFollowStyle);
     window->setTabShape(QTabWidget::Rounded);
 
-    centralWidget = create<QWidget>(static_cast<QWidget *>(window), "centralWidget");
+    make(*this, NAMED(centralWidget), static_cast<QWidget *>(window));
 
-    label_3 = makeFrameLabel(centralWidget, "label_3", QRect(10, 560, 131, 31), kFooterStyle);
-    stackedWidget = create<QStackedWidget>(centralWidget, "stackedWidget");
+    makeFrameLabel(*this, NAMED(label_3), QRect(10, 560, 131, 31), kFooterStyle);
+    make(*this, NAMED(stackedWidget), centralWidget);
     stackedWidget->setGeometry(QRect(0, 90, 801, 461));
     stackedWidget->setStyleSheet(QString::fromLatin1(kStackStyle));
     stackedWidget->setFrameShape(QFrame::NoFrame);
@@ -96,18 +96,18 @@ void MainWindowUi::setupForm(MainWindow *window)
     stackedWidget->addWidget(buildTask7Page(*this));
     stackedWidget->addWidget(buildResultPage(*this));
 
-    label = makeFrameLabel(centralWidget, "label", QRect(30, 20, 101, 21), kTitleStyle);
-    label_4 = makeFrameLabel(centralWidget, "label_4", QRect(30, 50, 200, 31), kSectionStyle);
+    makeFrameLabel(*this, NAMED(label), QRect(30, 20, 101, 21), kTitleStyle);
+    makeFrameLabel(*this, NAMED(label_4), QRect(30, 50, 200, 31), kSectionStyle);
     label_4->setMinimumSize(QSize(200, 0));
     label_4->setTextFormat(Qt::RichText);
-    label_24 = makeFrameLabel(centralWidget, "label_24", QRect(580, 10, 211, 31), kPointsStyle);
+    makeFrameLabel(*this, NAMED(label_24), QRect(580, 10, 211, 31), kPointsStyle);
     label_24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    pushButton_3 = makeButton(centralWidget, "pushButton_3", QRect(577, 570, 100, 22), kFinishStyle);
+    makeButton(*this, NAMED(pushButton_3), QRect(577, 570, 100, 22), kFinishStyle);
     pushButton_3->setEnabled(true);
-    pushButton_1 = makeButton(centralWidget, "pushButton_1", QRect(364, 570, 100, 22), kBackStyle);
-    close_button = makeButton(centralWidget, "close_button", QRect(683, 570, 100, 22), kCloseStyle);
+    makeButton(*this, NAMED(pushButton_1), QRect(364, 570, 100, 22), kBackStyle);
+    makeButton(*this, NAMED(close_button), QRect(683, 570, 100, 22), kCloseStyle);
     close_button->setEnabled(true);
-    pushButton_2 = makeButton(centralWidget, "pushButton_2", QRect(470, 570, 101, 22), kNextStyle);
+    makeButton(*this, NAMED(pushButton_2), QRect(470, 570, 101, 22), kNextStyle);
 
     window->setCentralWidget(centralWidget);
 
@@ -126,8 +126,8 @@ void MainWindowUi::setupForm(MainWindow *window)
 
 void MainWindowUi::assignTexts(MainWindow *window)
 {
-    window->setWindowTitle(tr("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."));
-    label_3->setText(tr("<html><head/><body><p align=\"justify\"><span style=\" font-size:16pt; "
+    window->setWindowTitle(translated("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."));
+    label_3->setText(translated("<html><head/><body><p align=\"justify\"><span style=\" font-size:16pt; "
                         "font-weight:600;\">ТЕРВА, 2013</span></p></body></html>"));
     assignReadingTexts(*this);
     assignTask1Texts(*this);
@@ -138,12 +138,12 @@ void MainWindowUi::assignTexts(MainWindow *window)
     assignTask6Texts(*this);
     assignTask7Texts(*this);
     assignResultTexts(*this);
-    label->setText(tr("<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; "
+    label->setText(translated("<html><head/><body><p align=\"center\"><span style=\" font-size:16pt; "
                       "font-weight:600; color:#ffffff;\">TEST № 1</span></p></body></html>"));
-    label_4->setText(tr("<html><head/><body><p>LECTURE</p></body></html>"));
-    label_24->setText(tr(""));
-    pushButton_3->setText(tr("Завершити"));
-    pushButton_1->setText(tr("Назад"));
-    close_button->setText(tr("Закрити"));
-    pushButton_2->setText(tr("Далі"));
+    label_4->setText(translated("<html><head/><body><p>LECTURE</p></body></html>"));
+    label_24->setText(translated(""));
+    pushButton_3->setText(translated("Завершити"));
+    pushButton_1->setText(translated("Назад"));
+    close_button->setText(translated("Закрити"));
+    pushButton_2->setText(translated("Далі"));
 }

@@ -51,23 +51,23 @@ QString passageHtml()
 
 QWidget *buildReadingPage(MainWindowUi &ui)
 {
-    ui.stacked_lecture1_1 = makePage(ui, "stacked_lecture1_1");
-    ui.lecture1_1 = makePanel(ui.stacked_lecture1_1, "lecture1_1", 770);
+    QWidget *page = makePage(ui, NAMED(stacked_lecture1_1));
+    QWidget *panel = makePanel(ui, NAMED(lecture1_1), page, 770);
     // Reaches past the panel's right edge; the panel clips it.
-    ui.label_2 = makeInstructionLine(ui.lecture1_1, "label_2", QRect(20, 10, 771, 16), true);
+    makeInstructionLine(ui, NAMED(label_2), panel, QRect(20, 10, 771, 16), true);
 
-    ui.label_5 = create<QLabel>(ui.lecture1_1, "label_5");
-    ui.label_5->setGeometry(QRect(20, 40, 731, 341));
-    ui.label_5->setStyleSheet(QString::fromLatin1(kTransparentStyle));
-    ui.label_5->setFrameShape(QFrame::NoFrame);
-    ui.label_5->setWordWrap(true);
-    return ui.stacked_lecture1_1;
+    QLabel *passage = make(ui, NAMED(label_5), panel);
+    passage->setGeometry(QRect(20, 40, 731, 341));
+    passage->setStyleSheet(QString::fromLatin1(kTransparentStyle));
+    passage->setFrameShape(QFrame::NoFrame);
+    passage->setWordWrap(true);
+    return page;
 }
 
 void assignReadingTexts(MainWindowUi &ui)
 {
-    ui.label_2->setText(tr(instructionHtml(QStringLiteral("I. Lisez le texte:"))));
-    ui.label_5->setText(tr(passageHtml()));
+    ui.label_2->setText(translated(instructionHtml(QStringLiteral("I. Lisez le texte:"))));
+    ui.label_5->setText(translated(passageHtml()));
 }
 
 } // namespace form

@@ -1,5 +1,6 @@
 // Page 8: the points, the grade and one tab per task, whose labels the finish slot fills.
 
+#include "answer_key.h"
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
@@ -11,31 +12,29 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include <iterator>
+#include <vector>
 
 namespace form {
 
 namespace {
-
-using U = MainWindowUi;
 
 const char kTopRowStyle[] = "font: bold 16pt \"Trebuchet MS\";\ncolor: #fff;";
 const char kBoxStyle[] = "border: 1px solid #000;\nbackground: #fff;\n";
 constexpr int kHeadingPointSize = 10;
 constexpr int kItemPointSize = 9;
 
-// An object of the form: where the table keeps it and the name it carries.
-template <class T>
-struct Named {
-    T *U::*member;
-    const char *name;
-};
-#define NAMED(object) {&MainWindowUi::object, #object}
-
-template <class T, class Parent>
-T *make(MainWindowUi &ui, const Named<T> &named, Parent *parent)
+// A tab's item and result labels in layout order: each item's prompt, where it has one, then
+// its result, as the item rows give them.
+template <const auto &items>
+std::vector<Named<QLabel>> itemLabels()
 {
-    return ui.*named.member = create<T>(parent, named.name);
+    std::vector<Named<QLabel>> labels;
+    for (const auto &item : items) {
+        if (const answer::Prompt *prompt = answer::promptOf(item))
+            labels.push_back(prompt->label);
+        labels.push_back(item.result);
+    }
+    return labels;
 }
 
 struct ResultTab {
@@ -47,60 +46,26 @@ struct ResultTab {
     Named<QVBoxLayout> column;  // every tab but task V's ...
     Named<QGridLayout> grid;    // ... which puts each result beside its item
     int spacing;
-    const Named<QLabel> *items;  // item and result labels in layout order
-    int itemCount;
+    std::vector<Named<QLabel>> (*items)();
     const char *title;
 };
 
-const Named<QLabel> kTaskILabels[] = {
-    NAMED(exl1_2_1), NAMED(res),   NAMED(exl1_2_2), NAMED(res_2), NAMED(exl1_2_3),
-    NAMED(res_3),    NAMED(exl1_2_4), NAMED(res_4), NAMED(exl1_2_5), NAMED(res_5),
-};
-const Named<QLabel> kTaskIILabels[] = {
-    NAMED(exv2_1), NAMED(res_6),  NAMED(exv2_2), NAMED(res_7),  NAMED(exv2_3), NAMED(res_8),  NAMED(exv2_4),
-    NAMED(res_9),  NAMED(exv2_5), NAMED(res_10), NAMED(exv2_6), NAMED(res_11), NAMED(exv2_7), NAMED(res_12),
-};
-const Named<QLabel> kTaskIIILabels[] = {
-    NAMED(exv3_1), NAMED(res_13), NAMED(exv3_2), NAMED(res_14), NAMED(exv3_3),
-    NAMED(res_15), NAMED(exv3_4), NAMED(res_16), NAMED(exv3_5), NAMED(res_17),
-};
-const Named<QLabel> kTaskIVLabels[] = {
-    NAMED(exv4_1), NAMED(res_18), NAMED(exv4_2), NAMED(res_19), NAMED(exv4_3), NAMED(res_20), NAMED(exv4_4),
-    NAMED(res_21), NAMED(exv4_5), NAMED(res_22), NAMED(exv4_6), NAMED(res_23), NAMED(exv4_7), NAMED(res_24),
-};
-const Named<QLabel> kTaskVLabels[] = {
-    NAMED(exv5_1), NAMED(res_25), NAMED(exv5_2), NAMED(res_26), NAMED(exv5_3),  NAMED(res_27), NAMED(exv5_4),
-    NAMED(res_28), NAMED(exv5_5), NAMED(res_29), NAMED(exv5_6), NAMED(res_30),  NAMED(exv5_7), NAMED(res_31),
-    NAMED(exv5_8), NAMED(res_32), NAMED(exv5_9), NAMED(res_33), NAMED(exv5_10), NAMED(res_34),
-};
-const Named<QLabel> kTaskVILabels[] = {
-    NAMED(res_35), NAMED(res_36), NAMED(res_37), NAMED(res_38), NAMED(res_39),
-    NAMED(res_40), NAMED(res_41), NAMED(res_42), NAMED(res_43), NAMED(res_44),
-};
-const Named<QLabel> kTaskVIILabels[] = {
-    NAMED(res_45), NAMED(res_46), NAMED(res_47), NAMED(res_48), NAMED(res_49), NAMED(res_50),
-};
-
-#define ITEMS(table) table, int(std::size(table))
-
 const ResultTab kTabs[] = {
     {NAMED(resultl1_2), NAMED(exl1_2), QRect(), NAMED(layoutWidget_2), QRect(0, 0, 771, 391),
-     NAMED(verticalLayout_3), {nullptr, nullptr}, 2, ITEMS(kTaskILabels), "Завдання 1"},
+     NAMED(verticalLayout_3), {}, 2, itemLabels<answer::kTaskI>, "Завдання 1"},
     {NAMED(resultv2), NAMED(exv_2), QRect(), NAMED(layoutWidget1), QRect(0, 10, 771, 386),
-     NAMED(verticalLayout_9), {nullptr, nullptr}, 0, ITEMS(kTaskIILabels), "Завдання 2"},
+     NAMED(verticalLayout_9), {}, 0, itemLabels<answer::kTaskII>, "Завдання 2"},
     {NAMED(tab), NAMED(ex3), QRect(), NAMED(layoutWidget2), QRect(0, 0, 771, 391),
-     NAMED(verticalLayout_10), {nullptr, nullptr}, 2, ITEMS(kTaskIIILabels), "Завдання 3"},
+     NAMED(verticalLayout_10), {}, 2, itemLabels<answer::kTaskIII>, "Завдання 3"},
     {NAMED(tab_2), NAMED(exv_4), QRect(), NAMED(layoutWidget_3), QRect(0, 0, 771, 386),
-     NAMED(verticalLayout_11), {nullptr, nullptr}, 0, ITEMS(kTaskIVLabels), "Завдання 4"},
+     NAMED(verticalLayout_11), {}, 0, itemLabels<answer::kTaskIV>, "Завдання 4"},
     {NAMED(tab_3), NAMED(exv_5), QRect(0, 0, 769, 26), NAMED(layoutWidget3), QRect(0, 28, 581, 256),
-     {nullptr, nullptr}, NAMED(gridLayout_6), 6, ITEMS(kTaskVLabels), "Завдання 5"},
+     {}, NAMED(gridLayout_6), 6, itemLabels<answer::kTaskV>, "Завдання 5"},
     {NAMED(tab_4), NAMED(exg_6), QRect(0, 0, 769, 26), NAMED(layoutWidget4), QRect(0, 28, 421, 256),
-     NAMED(verticalLayout_13), {nullptr, nullptr}, 2, ITEMS(kTaskVILabels), "Завдання 6"},
+     NAMED(verticalLayout_13), {}, 2, itemLabels<answer::kTaskVI>, "Завдання 6"},
     {NAMED(tab_5), NAMED(exg_7), QRect(0, 2, 769, 26), NAMED(layoutWidget5), QRect(0, 30, 371, 171),
-     NAMED(verticalLayout_12), {nullptr, nullptr}, 2, ITEMS(kTaskVIILabels), "Завдання 7"},
+     NAMED(verticalLayout_12), {}, 2, itemLabels<answer::kTaskVII>, "Завдання 7"},
 };
-
-#undef ITEMS
 
 QLabel *makeTopRowLabel(MainWindowUi &ui, const Named<QLabel> &named, const QRect &geometry)
 {
@@ -120,12 +85,6 @@ QLabel *makeBoxLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *pare
     return label;
 }
 
-template <class Layout>
-Layout *makeLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *container, int spacing)
-{
-    return ui.*named.member = makeFlushLayout<Layout>(container, named.name, spacing);
-}
-
 QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 {
     // Added while still empty: adding a filled page would resolve all its style sheets again.
@@ -138,16 +97,17 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
     QWidget *container = make(ui, tab.container, page);
     container->setGeometry(tab.containerGeometry);
 
+    const std::vector<Named<QLabel>> items = tab.items();
     if (tab.grid.member) {
-        QGridLayout *grid = makeLayout(ui, tab.grid, container, tab.spacing);
-        for (int i = 0; i < tab.itemCount; ++i)
-            grid->addWidget(makeBoxLabel(ui, tab.items[i], container, kItemPointSize), i / 2, i % 2, 1, 1);
+        QGridLayout *grid = makeFlushLayout(ui, tab.grid, container, tab.spacing);
+        for (size_t i = 0; i < items.size(); ++i)
+            grid->addWidget(makeBoxLabel(ui, items[i], container, kItemPointSize), int(i / 2), int(i % 2), 1, 1);
     } else {
-        QVBoxLayout *column = makeLayout(ui, tab.column, container, tab.spacing);
+        QVBoxLayout *column = makeFlushLayout(ui, tab.column, container, tab.spacing);
         if (!headingAbove)
             column->addWidget(makeBoxLabel(ui, tab.heading, container, kHeadingPointSize));
-        for (int i = 0; i < tab.itemCount; ++i)
-            column->addWidget(makeBoxLabel(ui, tab.items[i], container, kItemPointSize));
+        for (const Named<QLabel> &item : items)
+            column->addWidget(makeBoxLabel(ui, item, container, kItemPointSize));
     }
     return page;
 }
@@ -156,32 +116,29 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 
 QWidget *buildResultPage(MainWindowUi &ui)
 {
-    ui.result = makePage(ui, "result");
+    makePage(ui, NAMED(result));
     makeTopRowLabel(ui, NAMED(label_88), QRect(30, 10, 181, 21));
     makeTopRowLabel(ui, NAMED(label_mark), QRect(220, 10, 81, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     makeTopRowLabel(ui, NAMED(label_89), QRect(310, 10, 111, 21));
     makeTopRowLabel(ui, NAMED(label_mark_2), QRect(430, 10, 101, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    ui.tabWidget = create<QTabWidget>(ui.result, "tabWidget");
-    ui.tabWidget->setGeometry(QRect(10, 40, 781, 421));
+    make(ui, NAMED(tabWidget), ui.result)->setGeometry(QRect(10, 40, 781, 421));
     for (const ResultTab &tab : kTabs)
         buildTab(ui, tab);
     return ui.result;
 }
 
-#undef NAMED
-
 void assignResultTexts(MainWindowUi &ui)
 {
-    ui.label_88->setText(tr("Nombre de points:"));
-    ui.label_mark->setText(tr(""));
-    ui.label_89->setText(tr("Votre note:"));
-    ui.label_mark_2->setText(tr(""));
+    ui.label_88->setText(translated("Nombre de points:"));
+    ui.label_mark->setText(translated(""));
+    ui.label_89->setText(translated("Votre note:"));
+    ui.label_mark_2->setText(translated(""));
     for (const ResultTab &tab : kTabs) {
-        (ui.*tab.heading.member)->setText(tr(""));
-        for (int i = 0; i < tab.itemCount; ++i)
-            (ui.*tab.items[i].member)->setText(tr(""));
-        ui.tabWidget->setTabText(ui.tabWidget->indexOf(ui.*tab.page.member), tr(tab.title));
+        (ui.*tab.heading.member)->setText(translated(""));
+        for (const Named<QLabel> &item : tab.items())
+            (ui.*item.member)->setText(translated(""));
+        ui.tabWidget->setTabText(ui.tabWidget->indexOf(ui.*tab.page.member), translated(tab.title));
     }
 }
 

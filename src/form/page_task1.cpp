@@ -2,7 +2,6 @@
 #include "form/pages.h"
 #include "form/recipes.h"
 
-#include <QByteArray>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,24 +15,26 @@ namespace form {
 
 namespace {
 
-using U = MainWindowUi;
-
 struct ItemBox {
-    int item;        // 1 to 5: its grid row is item - 1
-    int innerNumber; // the inner widget's and layout's names do not follow the items
-    QGroupBox *U::*box;
-    QWidget *U::*inner;
-    QVBoxLayout *U::*layout;
-    QRadioButton *U::*buttons[3];
+    int item; // 1 to 5: its grid row is item - 1
+    Named<QGroupBox> box;
+    Named<QWidget> inner; // the inner widget's and layout's names do not follow the items
+    Named<QVBoxLayout> layout;
+    Named<QRadioButton> buttons[3];
 };
 
 // In creation order, which is also the keyboard focus order.
 const ItemBox kItemBoxes[] = {
-    {5, 8, &U::groupBox_5, &U::verticalLayoutWidget_8, &U::verticalLayout_8, {&U::rb5_1, &U::rb5_2, &U::rb5_3}},
-    {2, 6, &U::groupBox_2, &U::verticalLayoutWidget_6, &U::verticalLayout_6, {&U::rb2_1, &U::rb2_2, &U::rb2_3}},
-    {4, 4, &U::groupBox_4, &U::verticalLayoutWidget_4, &U::verticalLayout_4, {&U::rb4_1, &U::rb4_2, &U::rb4_3}},
-    {1, 5, &U::groupBox_1, &U::verticalLayoutWidget_5, &U::verticalLayout_5, {&U::rb1_1, &U::rb1_2, &U::rb1_3}},
-    {3, 7, &U::groupBox_3, &U::verticalLayoutWidget_7, &U::verticalLayout_7, {&U::rb3_1, &U::rb3_2, &U::rb3_3}},
+    {5, NAMED(groupBox_5), NAMED(verticalLayoutWidget_8), NAMED(verticalLayout_8),
+     {NAMED(rb5_1), NAMED(rb5_2), NAMED(rb5_3)}},
+    {2, NAMED(groupBox_2), NAMED(verticalLayoutWidget_6), NAMED(verticalLayout_6),
+     {NAMED(rb2_1), NAMED(rb2_2), NAMED(rb2_3)}},
+    {4, NAMED(groupBox_4), NAMED(verticalLayoutWidget_4), NAMED(verticalLayout_4),
+     {NAMED(rb4_1), NAMED(rb4_2), NAMED(rb4_3)}},
+    {1, NAMED(groupBox_1), NAMED(verticalLayoutWidget_5), NAMED(verticalLayout_5),
+     {NAMED(rb1_1), NAMED(rb1_2), NAMED(rb1_3)}},
+    {3, NAMED(groupBox_3), NAMED(verticalLayoutWidget_7), NAMED(verticalLayout_7),
+     {NAMED(rb3_1), NAMED(rb3_2), NAMED(rb3_3)}},
 };
 
 // Sentence stem and its endings a), b), c), per item 1 to 5. The spacing, the apostrophes and
@@ -55,9 +56,9 @@ const char *const kItemTexts[5][4] = {
      "c) pour  les officiers et les commissares de police."},
 };
 
-QGroupBox *makeItemBox(QWidget *parent, const QByteArray &name, bool explicitStyle)
+QGroupBox *makeItemBox(MainWindowUi &ui, const Named<QGroupBox> &named, QWidget *parent, bool explicitStyle)
 {
-    QGroupBox *box = create<QGroupBox>(parent, name.constData());
+    QGroupBox *box = make(ui, named, parent);
     QFont font = trebuchetFont(10);
     if (explicitStyle) {
         font.setBold(false);
@@ -74,50 +75,42 @@ QGroupBox *makeItemBox(QWidget *parent, const QByteArray &name, bool explicitSty
 
 QWidget *buildTask1Page(MainWindowUi &ui)
 {
-    ui.stacked_lecture1_2 = makePage(ui, "stacked_lecture1_2");
-    ui.lecture1_2 = makePanel(ui.stacked_lecture1_2, "lecture1_2", 770);
-    ui.label_6 = makeInstructionLine(ui.lecture1_2, "label_6", QRect(20, 10, 731, 21), true);
+    QWidget *page = makePage(ui, NAMED(stacked_lecture1_2));
+    QWidget *panel = makePanel(ui, NAMED(lecture1_2), page, 770);
+    makeInstructionLine(ui, NAMED(label_6), panel, QRect(20, 10, 731, 21), true);
 
-    ui.gridLayoutWidget_2 = create<QWidget>(ui.lecture1_2, "gridLayoutWidget_2");
-    ui.gridLayoutWidget_2->setGeometry(QRect(20, 40, 741, 421));
-    ui.gridLayout_2 = makeFlushLayout<QGridLayout>(ui.gridLayoutWidget_2, "gridLayout_2", 6);
+    QWidget *gridWidget = make(ui, NAMED(gridLayoutWidget_2), panel);
+    gridWidget->setGeometry(QRect(20, 40, 741, 421));
+    QGridLayout *grid = makeFlushLayout(ui, NAMED(gridLayout_2), gridWidget, 6);
 
     for (const ItemBox &item : kItemBoxes) {
         // Item 2's buttons stand closer together than the others'.
         const bool tight = item.item == 2;
-        QGroupBox *box = makeItemBox(ui.gridLayoutWidget_2, "groupBox_" + QByteArray::number(item.item),
-                                     item.item == 1);
-        ui.*item.box = box;
+        QGroupBox *box = makeItemBox(ui, item.box, gridWidget, item.item == 1);
 
-        const QByteArray number = QByteArray::number(item.innerNumber);
-        QWidget *inner = create<QWidget>(box, ("verticalLayoutWidget_" + number).constData());
+        QWidget *inner = make(ui, item.inner, box);
         inner->setGeometry(QRect(10, 20, 721, tight ? 51 : 53));
-        ui.*item.inner = inner;
-        QVBoxLayout *layout =
-            makeFlushLayout<QVBoxLayout>(inner, ("verticalLayout_" + number).constData(), tight ? 0 : 6);
-        ui.*item.layout = layout;
+        QVBoxLayout *layout = makeFlushLayout(ui, item.layout, inner, tight ? 0 : 6);
 
-        for (int i = 0; i < 3; ++i) {
-            const QByteArray name = "rb" + QByteArray::number(item.item) + '_' + QByteArray::number(i + 1);
-            QRadioButton *button = create<QRadioButton>(inner, name.constData());
+        for (const Named<QRadioButton> &named : item.buttons) {
+            QRadioButton *button = make(ui, named, inner);
             button->setChecked(false);
             layout->addWidget(button);
-            ui.*item.buttons[i] = button;
         }
 
-        ui.gridLayout_2->addWidget(box, item.item - 1, 0, 1, 1);
+        grid->addWidget(box, item.item - 1, 0, 1, 1);
     }
-    return ui.stacked_lecture1_2;
+    return page;
 }
 
 void assignTask1Texts(MainWindowUi &ui)
 {
-    ui.label_6->setText(tr(instructionHtml(QStringLiteral("Complétez les phrases en vous servant du texte:"))));
+    ui.label_6->setText(translated(instructionHtml(QStringLiteral("Complétez les phrases en vous servant du texte:"))));
     for (const ItemBox &item : kItemBoxes) {
         const char *const *texts = kItemTexts[item.item - 1];
-        (ui.*item.box)->setTitle(tr(texts[0]));
+        (ui.*item.box.member)->setTitle(translated(texts[0]));
         for (int i = 0; i < 3; ++i)
-            (ui.*item.buttons[i])->setText(tr(texts[i + 1]));
+            (ui.*item.buttons[i].member)->setText(translated(texts[i + 1]));
     }
 }
 

@@ -6,9 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QRect>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -21,8 +19,8 @@ namespace {
 // The letters skip g and j: "h) 551" stands at index 6.
 QStringList numberChoices()
 {
-    return {tr("a) 175"), tr("b) 1234"), tr("c) 98"), tr("d) 316"), tr("e) 2014"),
-            tr("f) 37"), tr("h) 551"), tr("i) 84"), tr("k) 42"), tr("l) 115")};
+    return {translated("a) 175"), translated("b) 1234"), translated("c) 98"), translated("d) 316"), translated("e) 2014"),
+            translated("f) 37"), translated("h) 551"), translated("i) 84"), translated("k) 42"), translated("l) 115")};
 }
 
 // The grid's stretch leaves the boxes narrower than their items, and a cut "b) 1234"
@@ -32,8 +30,13 @@ void fitLongestItem(QComboBox *box)
     box->ensurePolished(); // the style sheet's font decides the width
     const QFontMetrics metrics(box->font());
     int longest = 0;
-    for (int i = 0; i < box->count(); ++i)
+    for (int i = 0; i < box->count(); ++i) {
+#if QT_VERSION >= QT_VERSION_CHECK(5, 11, 0)
         longest = qMax(longest, metrics.horizontalAdvance(box->itemText(i)));
+#else
+        longest = qMax(longest, metrics.width(box->itemText(i)));
+#endif
+    }
     QStyleOptionComboBox option;
     option.initFrom(box);
     const int probeWidth = 200;
@@ -48,39 +51,34 @@ void fitLongestItem(QComboBox *box)
     box->setMinimumWidth(overhead + longest + 2);
 }
 
+// Two columns, each number beside its box, in row order.
+const MatchingCell kCells[] = {
+    labelCell(NAMED(label_5_1), 0, 0), boxCell(NAMED(v5_1), 0, 1),
+    labelCell(NAMED(label_5_2), 1, 0), boxCell(NAMED(v5_2), 1, 1),
+    labelCell(NAMED(label_5_3), 2, 0), boxCell(NAMED(v5_3), 2, 1),
+    labelCell(NAMED(label_5_4), 3, 0), boxCell(NAMED(v5_4), 3, 1),
+    labelCell(NAMED(label_5_5), 4, 0), boxCell(NAMED(v5_5), 4, 1),
+    labelCell(NAMED(label_5_6), 5, 0), boxCell(NAMED(v5_6), 5, 1),
+    labelCell(NAMED(label_5_7), 6, 0), boxCell(NAMED(v5_7), 6, 1),
+    labelCell(NAMED(label_5_8), 7, 0), boxCell(NAMED(v5_8), 7, 1),
+    labelCell(NAMED(label_5_9), 8, 0), boxCell(NAMED(v5_9), 8, 1),
+    labelCell(NAMED(label_5_10), 9, 0), boxCell(NAMED(v5_10), 9, 1),
+};
+
 } // namespace
 
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
-    ui.stacked_vocabulaire5 = makePage(ui, "stacked_vocabulaire5");
-    ui.vocabulaire5 = makePanel(ui.stacked_vocabulaire5, "vocabulaire5", 771);
-    ui.label_49 = makeInstructionLine(ui.vocabulaire5, "label_49", QRect(20, 20, 711, 21), false);
-
-    QGridLayout *grid = ui.gridLayout_5 =
-        makeMatchingGrid(ui.vocabulaire5, "gridLayoutWidget_5", "gridLayout_5", QRect(20, 50, 321, 311));
-    ui.gridLayoutWidget_5 = grid->parentWidget();
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setSizeConstraint(QLayout::SetNoConstraint);
-
-    QLabel **labels[] = {&ui.label_5_1, &ui.label_5_2, &ui.label_5_3, &ui.label_5_4, &ui.label_5_5,
-                         &ui.label_5_6, &ui.label_5_7, &ui.label_5_8, &ui.label_5_9, &ui.label_5_10};
-    QComboBox **boxes[] = {&ui.v5_1, &ui.v5_2, &ui.v5_3, &ui.v5_4, &ui.v5_5,
-                           &ui.v5_6, &ui.v5_7, &ui.v5_8, &ui.v5_9, &ui.v5_10};
-    for (int row = 0; row < 10; ++row) {
-        const QByteArray number = QByteArray::number(row + 1);
-        *labels[row] = addItemLabel(grid, QByteArray("label_5_" + number).constData(), row, 0);
-        *boxes[row] = addChoiceCombo(grid, QByteArray("v5_" + number).constData(), row, 1);
-    }
-
-    grid->setColumnStretch(0, 47);
-    grid->setColumnStretch(1, 5);
-    return ui.stacked_vocabulaire5;
+    const MatchingPage page = {NAMED(stacked_vocabulaire5), NAMED(vocabulaire5), NAMED(label_49),
+                               NAMED(gridLayoutWidget_5), NAMED(gridLayout_5), QRect(20, 50, 321, 311),
+                               6, QLayout::SetNoConstraint, 2, {47, 5}};
+    return buildMatchingPage(ui, page, kCells);
 }
 
 void assignTask5Texts(MainWindowUi &ui)
 {
     const QStringList choices = numberChoices();
-    ui.label_49->setText(tr(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
+    ui.label_49->setText(translated(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
     const QString numbers[] = {
         QStringLiteral("1) trente-sept"),
         QStringLiteral("2) quarante-deux"),
@@ -98,7 +96,7 @@ void assignTask5Texts(MainWindowUi &ui)
     QComboBox *boxes[] = {ui.v5_1, ui.v5_2, ui.v5_3, ui.v5_4, ui.v5_5,
                           ui.v5_6, ui.v5_7, ui.v5_8, ui.v5_9, ui.v5_10};
     for (int row = 0; row < 10; ++row) {
-        labels[row]->setText(tr(boldHtml(numbers[row])));
+        labels[row]->setText(translated(boldHtml(numbers[row])));
         fillChoices(boxes[row], choices);
         fitLongestItem(boxes[row]);
     }

@@ -17,81 +17,67 @@ namespace form {
 
 namespace {
 
-using U = MainWindowUi;
-
 // The look of an edit that has never changed; the first change replaces it for good.
 const char kNeutralEditStyle[] = "border: 1px solid #000000;";
 
 struct WordList {
-    QLabel *U::*label;
-    const char *name;
+    Named<QLabel> label;
     const char *words;
 };
 
 // The lists as the students know them, tabs and missing slashes included.
 const WordList kWordLists[] = {
-    {&U::label_82, "label_82", "1)\telle / donne / le / me"},
-    {&U::label_83, "label_83", "2)\til / donner/ le me"},
-    {&U::label_84, "label_84", "3)\tmoi / le / donne"},
-    {&U::label_85, "label_85", "4)\til / pas / ne / donne / le / me"},
-    {&U::label_86, "label_86", "5) lui / le / donnez"},
-    {&U::label_87, "label_87", "6)\tdonne / lui je / le"},
-};
-
-struct AnswerEdit {
-    QTextEdit *U::*edit;
-    const char *name;
+    {NAMED(label_82), "1)\telle / donne / le / me"},
+    {NAMED(label_83), "2)\til / donner/ le me"},
+    {NAMED(label_84), "3)\tmoi / le / donne"},
+    {NAMED(label_85), "4)\til / pas / ne / donne / le / me"},
+    {NAMED(label_86), "5) lui / le / donnez"},
+    {NAMED(label_87), "6)\tdonne / lui je / le"},
 };
 
 // Creation order is focus order.
-const AnswerEdit kEdits[] = {
-    {&U::textEdit_11, "textEdit_11"}, {&U::textEdit_12, "textEdit_12"}, {&U::textEdit_13, "textEdit_13"},
-    {&U::textEdit_14, "textEdit_14"}, {&U::textEdit_15, "textEdit_15"}, {&U::textEdit_16, "textEdit_16"},
+const Named<QTextEdit> kEdits[] = {
+    NAMED(textEdit_11), NAMED(textEdit_12), NAMED(textEdit_13),
+    NAMED(textEdit_14), NAMED(textEdit_15), NAMED(textEdit_16),
 };
 
 } // namespace
 
 QWidget *buildTask7Page(MainWindowUi &ui)
 {
-    ui.stacked_grammaire7 = makePage(ui, "stacked_grammaire7");
-    ui.grammaire7 = makePanel(ui.stacked_grammaire7, "grammaire7", 771);
-    ui.label_81 = makeInstructionLine(ui.grammaire7, "label_81", QRect(20, 20, 711, 21), false);
+    QWidget *page = makePage(ui, NAMED(stacked_grammaire7));
+    QWidget *panel = makePanel(ui, NAMED(grammaire7), page, 771);
+    makeInstructionLine(ui, NAMED(label_81), panel, QRect(20, 20, 711, 21), false);
 
-    ui.layoutWidget = create<QWidget>(ui.grammaire7, "layoutWidget");
-    ui.layoutWidget->setGeometry(QRect(20, 50, 541, 231));
-    ui.horizontalLayout_2 = makeFlushLayout<QHBoxLayout>(ui.layoutWidget, "horizontalLayout_2", 6);
-    ui.horizontalLayout_2->setSizeConstraint(QLayout::SetNoConstraint);
+    QWidget *columns = make(ui, NAMED(layoutWidget), panel);
+    columns->setGeometry(QRect(20, 50, 541, 231));
+    QHBoxLayout *row = makeFlushLayout(ui, NAMED(horizontalLayout_2), columns, 6);
+    row->setSizeConstraint(QLayout::SetNoConstraint);
 
-    ui.verticalLayout = create<QVBoxLayout>(static_cast<QWidget *>(nullptr), "verticalLayout");
-    ui.verticalLayout->setSpacing(6);
-    for (const WordList &list : kWordLists) {
-        QLabel *label = makeItemLabel(ui.layoutWidget, list.name);
-        ui.verticalLayout->addWidget(label);
-        ui.*list.label = label;
-    }
-    ui.horizontalLayout_2->addLayout(ui.verticalLayout);
+    QVBoxLayout *words = make(ui, NAMED(verticalLayout), static_cast<QWidget *>(nullptr));
+    words->setSpacing(6);
+    for (const WordList &list : kWordLists)
+        words->addWidget(makeItemLabel(ui, list.label, columns));
+    row->addLayout(words);
 
-    ui.verticalLayout_2 = create<QVBoxLayout>(static_cast<QWidget *>(nullptr), "verticalLayout_2");
-    ui.verticalLayout_2->setSpacing(10);
-    ui.verticalLayout_2->setContentsMargins(5, 5, 5, 5);
-    for (const AnswerEdit &item : kEdits) {
-        QTextEdit *edit = makeAnswerEdit(ui.layoutWidget, item.name, kNeutralEditStyle);
-        ui.verticalLayout_2->addWidget(edit);
-        ui.*item.edit = edit;
-    }
-    ui.horizontalLayout_2->addLayout(ui.verticalLayout_2);
+    QVBoxLayout *edits = make(ui, NAMED(verticalLayout_2), static_cast<QWidget *>(nullptr));
+    edits->setSpacing(10);
+    edits->setContentsMargins(5, 5, 5, 5);
+    for (const Named<QTextEdit> &edit : kEdits)
+        edits->addWidget(makeAnswerEdit(ui, edit, columns, kNeutralEditStyle));
+    row->addLayout(edits);
 
-    ui.horizontalLayout_2->setStretch(0, 50);
-    ui.horizontalLayout_2->setStretch(1, 50);
-    return ui.stacked_grammaire7;
+    row->setStretch(0, 50);
+    row->setStretch(1, 50);
+    return page;
 }
 
 void assignTask7Texts(MainWindowUi &ui)
 {
     ui.label_81->setText(
-        tr(instructionHtml(QStringLiteral("VII. Recomposez les phrases en rétablissant les “-”:"))));
+        translated(instructionHtml(QStringLiteral("VII. Recomposez les phrases en rétablissant les “-”:"))));
     for (const WordList &list : kWordLists)
-        (ui.*list.label)->setText(tr(boldHtml(QString::fromUtf8(list.words))));
+        (ui.*list.label.member)->setText(translated(boldHtml(QString::fromUtf8(list.words))));
 }
 
 } // namespace form

@@ -22,22 +22,23 @@ const char kItemLabelStyle[] =
     "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
 
-QWidget *makePage(MainWindowUi &ui, const char *name)
+QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named)
 {
-    return create<QWidget>(static_cast<QWidget *>(ui.stackedWidget), name);
+    return make(ui, named, static_cast<QWidget *>(ui.stackedWidget));
 }
 
-QWidget *makePanel(QWidget *page, const char *name, int width)
+QWidget *makePanel(MainWindowUi &ui, const Named<QWidget> &named, QWidget *page, int width)
 {
-    QWidget *panel = create<QWidget>(page, name);
+    QWidget *panel = make(ui, named, page);
     panel->setGeometry(QRect(15, 0, width, 461));
     panel->setStyleSheet(QString::fromLatin1(kPanelStyle));
     return panel;
 }
 
-QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geometry, bool wordWrap)
+QLabel *makeInstructionLine(MainWindowUi &ui, const Named<QLabel> &named, QWidget *panel, const QRect &geometry,
+                            bool wordWrap)
 {
-    QLabel *label = create<QLabel>(panel, name);
+    QLabel *label = make(ui, named, panel);
     label->setGeometry(geometry);
     label->setStyleSheet(QString::fromLatin1(kTransparentStyle));
     label->setWordWrap(wordWrap);
@@ -52,9 +53,9 @@ QFont trebuchetFont(int pointSize)
     return font;
 }
 
-QLabel *makeItemLabel(QWidget *parent, const char *name)
+QLabel *makeItemLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *parent)
 {
-    QLabel *label = create<QLabel>(parent, name);
+    QLabel *label = make(ui, named, parent);
     QFont font = trebuchetFont(10);
     font.setBold(false);
     font.setItalic(false);
@@ -64,9 +65,9 @@ QLabel *makeItemLabel(QWidget *parent, const char *name)
     return label;
 }
 
-QComboBox *makeChoiceCombo(QWidget *parent, const char *name)
+QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWidget *parent)
 {
-    QComboBox *box = create<QComboBox>(parent, name);
+    QComboBox *box = make(ui, named, parent);
     // The icon size creates the box's popup list; made before the box's own style sheet, the
     // list is styled once instead of twice.
     box->setIconSize(QSize(20, 20));
@@ -76,42 +77,46 @@ QComboBox *makeChoiceCombo(QWidget *parent, const char *name)
     return box;
 }
 
-QGridLayout *makeMatchingGrid(QWidget *panel, const char *widgetName, const char *layoutName,
-                              const QRect &geometry)
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &spec, const MatchingCell *cells, int cellCount)
 {
-    QWidget *cells = create<QWidget>(panel, widgetName);
-    cells->setGeometry(geometry);
+    QWidget *page = makePage(ui, spec.page);
+    QWidget *panel = makePanel(ui, spec.panel, page, 771);
+    makeInstructionLine(ui, spec.instruction, panel, QRect(20, 20, 711, 21), false);
+
+    QWidget *gridWidget = make(ui, spec.gridWidget, panel);
+    gridWidget->setGeometry(spec.gridGeometry);
     QFont font;
     font.setPointSize(12);
-    cells->setFont(font);
-    return makeFlushLayout<QGridLayout>(cells, layoutName, 6);
-}
+    gridWidget->setFont(font);
+    QGridLayout *grid = makeFlushLayout(ui, spec.grid, gridWidget, 6);
+    // Both are no-ops where they repeat the defaults, as on every page but task V's.
+    grid->setContentsMargins(spec.margin, spec.margin, spec.margin, spec.margin);
+    grid->setSizeConstraint(spec.sizeConstraint);
 
-QLabel *addItemLabel(QGridLayout *grid, const char *name, int row, int column)
-{
-    QLabel *label = makeItemLabel(grid->parentWidget(), name);
-    grid->addWidget(label, row, column, 1, 1);
-    return label;
-}
+    for (int i = 0; i < cellCount; ++i) {
+        const MatchingCell &cell = cells[i];
+        QWidget *widget = cell.label.member ? static_cast<QWidget *>(makeItemLabel(ui, cell.label, gridWidget))
+                                            : makeChoiceCombo(ui, cell.box, gridWidget);
+        grid->addWidget(widget, cell.row, cell.column, 1, 1);
+    }
 
-QComboBox *addChoiceCombo(QGridLayout *grid, const char *name, int row, int column)
-{
-    QComboBox *box = makeChoiceCombo(grid->parentWidget(), name);
-    grid->addWidget(box, row, column, 1, 1);
-    return box;
+    for (int column = 0; column < spec.columns; ++column)
+        grid->setColumnStretch(column, spec.stretch[column]);
+    return page;
 }
 
 QStringList letterChoices(int count)
 {
     QStringList letters;
     for (int i = 0; i < count; ++i)
-        letters << tr(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
+        letters << translated(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
     return letters;
 }
 
-QTextEdit *makeAnswerEdit(QWidget *parent, const char *name, const char *neutralStyle)
+QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidget *parent,
+                          const char *neutralStyle)
 {
-    QTextEdit *edit = create<QTextEdit>(parent, name);
+    QTextEdit *edit = make(ui, named, parent);
     edit->setStyleSheet(QString::fromLatin1(neutralStyle));
     edit->setAcceptRichText(false);
     return edit;
@@ -123,14 +128,14 @@ void fillChoices(QComboBox *box, const QStringList &items)
     box->insertItems(0, items);
 }
 
-QString tr(const char *source)
+QString translated(const char *source)
 {
     return QCoreApplication::translate("MainWindow", source);
 }
 
-QString tr(const QString &source)
+QString translated(const QString &source)
 {
-    return tr(source.toUtf8().constData());
+    return translated(source.toUtf8().constData());
 }
 
 QString richText(const QString &paragraphs)

@@ -3,15 +3,19 @@
 
 // Widget recipes that many pages share, so a style sheet or a font is written once.
 
+#include "form.h"
+
+#include <QLayout>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
-struct MainWindowUi;
+#include <cstddef>
+
 class QComboBox;
 class QFont;
 class QGridLayout;
 class QLabel;
-class QRect;
 class QTextEdit;
 class QWidget;
 
@@ -22,20 +26,37 @@ extern const char kTransparentStyle[];
 extern const char kItemLabelStyle[];
 extern const char kChoiceComboStyle[];
 
-// Every object is named right after it is created, before any other property.
+// An object of the form: the member of MainWindowUi that keeps it and the object name it
+// carries. Write it with NAMED(member), so the name is the member's own, letter for letter.
+template <class T>
+struct Named {
+    T *MainWindowUi::*member;
+    const char *name;
+};
+
+template <class T>
+constexpr Named<T> named(T *MainWindowUi::*member, const char *name)
+{
+    return {member, name};
+}
+
+#define NAMED(object) ::form::named(&MainWindowUi::object, #object)
+
+// Creates the object, names it before any other property, and keeps it in the form.
 template <class T, class Parent>
-T *create(Parent *parent, const char *name)
+T *make(MainWindowUi &ui, const Named<T> &named, Parent *parent)
 {
     T *object = new T(parent);
-    object->setObjectName(QString::fromLatin1(name));
+    object->setObjectName(QString::fromLatin1(named.name));
+    ui.*named.member = object;
     return object;
 }
 
 // A layout in `host` with `spacing` and no margins, as every container of the form has.
 template <class Layout>
-Layout *makeFlushLayout(QWidget *host, const char *name, int spacing)
+Layout *makeFlushLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *host, int spacing)
 {
-    Layout *layout = create<Layout>(host, name);
+    Layout *layout = make(ui, named, host);
     layout->setSpacing(spacing);
     layout->setContentsMargins(0, 0, 0, 0);
     return layout;
@@ -43,35 +64,72 @@ Layout *makeFlushLayout(QWidget *host, const char *name, int spacing)
 
 // A page: a plain widget, a child of the page stack from the start. Moving a finished page
 // into the styled stack would resolve every style sheet inside it a second time.
-QWidget *makePage(MainWindowUi &ui, const char *name);
+QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named);
 // The grey-to-white panel at 15, 0 that carries a page's content.
-QWidget *makePanel(QWidget *page, const char *name, int width);
+QWidget *makePanel(MainWindowUi &ui, const Named<QWidget> &named, QWidget *page, int width);
 // A page's transparent instruction line.
-QLabel *makeInstructionLine(QWidget *panel, const char *name, const QRect &geometry, bool wordWrap);
+QLabel *makeInstructionLine(MainWindowUi &ui, const Named<QLabel> &named, QWidget *panel, const QRect &geometry,
+                            bool wordWrap);
 // "Trebuchet MS" at a point size, the family the pages' own fonts name.
 QFont trebuchetFont(int pointSize);
 // An item label of an exercise page: "Trebuchet MS" 10 pt, transparent, padded, word wrap.
-QLabel *makeItemLabel(QWidget *parent, const char *name);
+QLabel *makeItemLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *parent);
 // A not editable drop-down list of answer letters.
-QComboBox *makeChoiceCombo(QWidget *parent, const char *name);
-// The grid of a matching task: a widget at `geometry` whose 12 pt font the cells inherit,
-// holding a grid layout with spacing 6 and no margins.
-QGridLayout *makeMatchingGrid(QWidget *panel, const char *widgetName, const char *layoutName,
-                              const QRect &geometry);
-// An item label or a choice box, created in the grid's widget and placed in one cell.
-QLabel *addItemLabel(QGridLayout *grid, const char *name, int row, int column);
-QComboBox *addChoiceCombo(QGridLayout *grid, const char *name, int row, int column);
+QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWidget *parent);
 // The answer letters "a)", "b)", … of a matching task.
 QStringList letterChoices(int count);
 // A typed-answer edit: plain text only, so a formatted paste is judged by its characters
 // alone, and `neutralStyle`, the look it keeps until its first change.
-QTextEdit *makeAnswerEdit(QWidget *parent, const char *name, const char *neutralStyle);
+QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidget *parent,
+                          const char *neutralStyle);
 // Clears the box and inserts the whole list at position 0, so there is no empty item.
 void fillChoices(QComboBox *box, const QStringList &items);
 
+// One cell of a matching grid: an item label or a choice box.
+struct MatchingCell {
+    Named<QLabel> label;
+    Named<QComboBox> box;
+    int row;
+    int column;
+};
+
+constexpr MatchingCell labelCell(Named<QLabel> label, int row, int column)
+{
+    return {label, {}, row, column};
+}
+
+constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column)
+{
+    return {{}, box, row, column};
+}
+
+// Pages II to V: a page, its panel and instruction line, and a grid of item labels and
+// choice boxes in a widget whose 12 pt font the cells inherit.
+struct MatchingPage {
+    Named<QWidget> page;
+    Named<QWidget> panel;
+    Named<QLabel> instruction;
+    Named<QWidget> gridWidget;
+    Named<QGridLayout> grid;
+    QRect gridGeometry;
+    int margin;
+    QLayout::SizeConstraint sizeConstraint;
+    int columns;
+    int stretch[3];
+};
+
+// Builds a matching page with its cells in the order given, which is also their Tab order.
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell *cells, int cellCount);
+
+template <std::size_t N>
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell (&cells)[N])
+{
+    return buildMatchingPage(ui, page, cells, int(N));
+}
+
 // The translation lookup every initial text goes through (context "MainWindow").
-QString tr(const char *source);
-QString tr(const QString &source);
+QString translated(const char *source);
+QString translated(const QString &source);
 
 // Rich texts in the toolkit's usual HTML wrapper, one paragraph each.
 QString richText(const QString &paragraphs);
