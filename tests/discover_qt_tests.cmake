@@ -1,6 +1,7 @@
 # Lists a QtTest binary's functions and data rows and writes one add_test per row.
+# EMULATOR runs a cross-built binary (wine for Windows); it goes into the test commands too.
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TEST_EXE} -datatags
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${EMULATOR} ${TEST_EXE} -datatags
   OUTPUT_VARIABLE listing
   RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -28,8 +29,12 @@ foreach(line IN LISTS lines)
     set(selector "${function}:${tag}")
   endif()
   string(REPLACE "\"" "\\\"" quoted "${selector}")
+  set(command "")
+  foreach(part IN LISTS EMULATOR)
+    string(APPEND command "\"${part}\" ")
+  endforeach()
   string(APPEND content
-    "add_test(\"${TEST_NAME}.${quoted}\" \"${TEST_EXE}\" \"${quoted}\")\n"
+    "add_test(\"${TEST_NAME}.${quoted}\" ${command}\"${TEST_EXE}\" \"${quoted}\")\n"
     "set_tests_properties(\"${TEST_NAME}.${quoted}\" PROPERTIES ENVIRONMENT \"QT_QPA_PLATFORM=offscreen\" TIMEOUT 600)\n")
 endforeach()
 file(WRITE ${OUT_FILE} "${content}")
