@@ -175,14 +175,18 @@ class TestLook : public QObject
 {
     Q_OBJECT
 
+    QString styleBefore;
+
 private slots:
     void initTestCase();
     void substituteStandsIn();
+    void windowsKeepsItsOwnLook();
     void everyPageAndTabFits();
 };
 
 void TestLook::initTestCase()
 {
+    styleBefore = QApplication::style()->objectName();
     useDesignLook();
 }
 
@@ -195,6 +199,18 @@ void TestLook::substituteStandsIn()
     for (const char *family : {"Trebuchet MS", "Tahoma"})
         QCOMPARE(QFontInfo(QFont(QString::fromLatin1(family))).family(), QString::fromLatin1(kSubstituteFamily));
     QCOMPARE(QFontInfo(QApplication::font()).family(), QString::fromLatin1(kSubstituteFamily));
+}
+
+void TestLook::windowsKeepsItsOwnLook()
+{
+#ifdef Q_OS_WIN
+    // Drawn for Windows: the real fonts and the platform's own style, nothing standing in.
+    for (const char *family : {"Trebuchet MS", "Tahoma"})
+        QVERIFY(QFont::substitutes(QString::fromLatin1(family)).isEmpty());
+    QCOMPARE(QApplication::style()->objectName(), styleBefore);
+#else
+    QSKIP("only Windows keeps its own look");
+#endif
 }
 
 void TestLook::everyPageAndTabFits()
