@@ -77,21 +77,21 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     return box;
 }
 
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &spec, const MatchingCell *cells, int cellCount)
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCell *cells, int cellCount)
 {
-    QWidget *page = makePage(ui, spec.page);
-    QWidget *panel = makePanel(ui, spec.panel, page, 771);
-    makeInstructionLine(ui, spec.instruction, panel, QRect(20, 20, 711, 21), false);
+    QWidget *page = makePage(ui, matching.page);
+    QWidget *panel = makePanel(ui, matching.panel, page, 771);
+    makeInstructionLine(ui, matching.instruction, panel, QRect(20, 20, 711, 21), false);
 
-    QWidget *gridWidget = make(ui, spec.gridWidget, panel);
-    gridWidget->setGeometry(spec.gridGeometry);
+    QWidget *gridWidget = make(ui, matching.gridWidget, panel);
+    gridWidget->setGeometry(matching.gridGeometry);
     QFont font;
     font.setPointSize(12);
     gridWidget->setFont(font);
-    QGridLayout *grid = makeFlushLayout(ui, spec.grid, gridWidget, 6);
+    QGridLayout *grid = makeFlushLayout(ui, matching.grid, gridWidget, 6);
     // Both are no-ops where they repeat the defaults, as on every page but task V's.
-    grid->setContentsMargins(spec.margin, spec.margin, spec.margin, spec.margin);
-    grid->setSizeConstraint(spec.sizeConstraint);
+    grid->setContentsMargins(matching.margin, matching.margin, matching.margin, matching.margin);
+    grid->setSizeConstraint(matching.sizeConstraint);
 
     for (int i = 0; i < cellCount; ++i) {
         const MatchingCell &cell = cells[i];
@@ -100,8 +100,8 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &spec, const Mat
         grid->addWidget(widget, cell.row, cell.column, 1, 1);
     }
 
-    for (int column = 0; column < spec.columns; ++column)
-        grid->setColumnStretch(column, spec.stretch[column]);
+    for (int column = 0; column < matching.columns; ++column)
+        grid->setColumnStretch(column, matching.stretch[column]);
     return page;
 }
 
