@@ -6,11 +6,9 @@ set -euo pipefail
 exe=$1
 pictures=$2
 shift 2
-
 [ $# -gt 0 ] && dpis=("$@") || dpis=(96 144)
 : "${WINEPREFIX:?source tools/windows/wine.sh first}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-out_dir="$(dirname "$WINEPREFIX")"
 source "$here/wine.sh"
 mkdir -p "$pictures"
 
