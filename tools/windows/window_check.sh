@@ -14,12 +14,8 @@ mkdir -p "$pictures"
 
 fail() { echo "window check: $*" >&2; exit 1; }
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null; rm -f "$display_file"' EXIT
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$display_file")"
+start_virtual_display
+trap stop_virtual_display EXIT
 
 # The window's own coordinates of the buttons, as laid out at 100 %.
 next=(520 581); finish=(627 581); close=(733 581)

@@ -5,20 +5,41 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-wine_prefix_ready() {
+wine_prefix_ready() {  # folder of the fonts made by fonts.py
   if [ ! -f "$WINEPREFIX/.french-test-ready" ]; then
     echo "Making the Wine prefix $WINEPREFIX" >&2
     wineboot --init >/dev/null 2>&1 || true
     wineserver --wait
-    # Wine has no Trebuchet MS; the metric-compatible Carlito stands in for the tests and pictures.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Trebuchet MS' /t REG_SZ /d Carlito /f >/dev/null
-    wineserver --wait
     touch "$WINEPREFIX/.french-test-ready"
   fi
+  # Wine's programs find neither Debian's Tahoma nor any Trebuchet MS: without these they draw
+  # everything in whatever font is left. Wine reads the fonts in the prefix's Fonts folder.
+  cp "$1"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # The screen's dots per inch as Windows programs see it (96 is 100 %, 144 is 150 %).
 wine_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
   wineserver --wait
+}
+
+# A virtual X display for Wine's windows: exports DISPLAY, and display_pid for
+# stop_virtual_display.
+start_virtual_display() {
+  local file
+  file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$file" 2>/dev/null &
+  display_pid=$!
+  for _ in $(seq 50); do [ -s "$file" ] && break; sleep 0.1; done
+  export DISPLAY=":$(cat "$file")"
+  rm -f "$file"
+}
+
+# Ends the display and the Wine processes on it: a Wine desktop left behind on a display that
+# has gone makes the next Wine program hang.
+stop_virtual_display() {
+  kill "$display_pid" 2>/dev/null || true
+  wineserver --kill 2>/dev/null || true
+  wineserver --wait 2>/dev/null || true
+  unset DISPLAY
 }
