@@ -10,7 +10,7 @@ build_dir="$out_dir/build"
 jobs="$(nproc)"
 started=$(date +%s)
 
-# Cross compiler, Qt's source and what building it needs, Wine with its Tahoma, NSIS; icon
+# Cross compiler, Qt's source and what building it needs, Wine with its own fonts, NSIS; icon
 # tools; a virtual display and what drives and photographs the window.
 "$root_dir/tools/install_packages.sh" g++ cmake make dpkg-dev xz-utils perl python3 \
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-crosextra-carlito nsis \
