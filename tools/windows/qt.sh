@@ -1,78 +1,128 @@
 #!/usr/bin/env bash
-# Builds Qt for 64-bit Windows, static, from Debian's own qtbase source, once: the result is
-# kept in a cache directory keyed by the source version and the configure options, and reused.
-# Prints the installed prefix as its last line. With --cached it only says whether it is there
-# (exit status 1 when it is not), and builds nothing.
+# Builds Qt for 64-bit Windows, static, from Debian's own qtbase source, once (qt-build.sh is
+# the recipe), and keeps it in a cache directory with the three Debian source files it was built
+# from. Prints the cache entry (the installed prefix) as its last line.
+# With --cached it only says whether that entry is there and whole (exit status 1 when not): it
+# builds nothing and changes nothing on the system.
 set -euo pipefail
 only_cached=false
 [ "${1:-}" = "--cached" ] && only_cached=true
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cache_root="${FRENCH_TEST_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/french-test}"
 jobs="$(nproc)"
+source_package=qtbase-opensource-src
 
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+fail() { echo "qt.sh: $*" >&2; exit 1; }
+
+# The version of Debian's Qt, read from its binary packages (built from the same source), so
+# that finding the cache needs no source entry and no network.
+version=$(apt-cache policy libqt5core5a 2>/dev/null | sed -n 's/^ *Installed: //p' | grep -v '(none)' || true)
+[ -n "$version" ] || version=$(apt-cache policy libqt5core5a 2>/dev/null | sed -n 's/^ *Candidate: //p' | grep -v '(none)' || true)
+[ -n "$version" ] || fail "apt-cache knows no libqt5core5a, so no Qt version to build (run apt-get update)"
+upstream=${version#*:}
+upstream=${upstream%-*}
+
+# What makes two builds the same: the source version, the cross toolchain and the recipe itself.
+toolchain() {
+  x86_64-w64-mingw32-g++ --version 2>/dev/null | head -n 1
+  dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
+    binutils-mingw-w64-x86-64 2>/dev/null
+}
+key=$( { echo "$version"; toolchain; cat "$here/qt-build.sh"; } | sha256sum | cut -c1-12)
+prefix="$cache_root/qt-$version-mingw64-static-$key"
+sources="$prefix/source"
+
+# The kept source files must be those the .dsc names, with the checksums it gives, and the .dsc
+# the one recorded when Qt was built.
+sources_whole() {
+  local dsc file sum
+  dsc="$sources/${source_package}_${version#*:}.dsc"
+  [ -f "$dsc" ] || { echo "$dsc is missing"; return 1; }
+  (cd "$sources" && sha256sum --status -c dsc.sha256 2>/dev/null) || { echo "$dsc is damaged"; return 1; }
+  while read -r sum _ file; do
+    [ -f "$sources/$file" ] || { echo "$sources/$file is missing"; return 1; }
+    [ "$(sha256sum < "$sources/$file" | cut -d' ' -f1)" = "$sum" ] || { echo "$sources/$file is damaged"; return 1; }
+  done < <(sed -n '/^Checksums-Sha256:/,/^[^ ]/{/^ /p}' "$dsc")
+}
+
+if $only_cached; then
+  [ -f "$prefix/.complete" ] || fail "no Qt $version for Windows in $prefix"
+  problem=$(sources_whole) || fail "the Qt in $prefix lacks its source: $problem"
+  echo "$prefix"
+  exit 0
+fi
 
 # apt-get source needs a deb-src entry; Debian 12 images often ship without one.
-if ! apt-get source -qq --print-uris qtbase-opensource-src >/dev/null 2>&1; then
-  echo "Adding a deb-src entry for bookworm main" >&2
+ensure_source_entry() {
+  apt-get source -qq --print-uris "$source_package=$version" >/dev/null 2>&1 && return 0
+  local sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  echo "Adding deb-src entries for bookworm main" >&2
   "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/french-test-src.sources >/dev/null <<'SOURCES'
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
   "${sudo_cmd[@]}" apt-get update -qq
-fi
-dsc=$(apt-get source -qq --print-uris qtbase-opensource-src | grep -o "qtbase-opensource-src_[^']*\.dsc" | head -n 1)
-version=${dsc#qtbase-opensource-src_}
-version=${version%.dsc}
-version=${version//%2b/+}
+}
 
-# Core, Gui, Widgets and Test with the windows and offscreen platforms; Windows ships no
-# wintab.h in Debian's source, hence no tablet events.
-options=(-xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
-         -release -static -static-runtime -opensource -confirm-license
-         -nomake examples -nomake tests -no-opengl -no-dbus -no-icu -no-feature-sql
-         -no-feature-tabletevent -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-pcre
-         -qt-harfbuzz)
-key=$(printf '%s\n' "$version" "${options[@]}" | sha256sum | cut -c1-10)
-prefix="$cache_root/qt-$version-mingw64-static-$key"
+fetch_sources() {  # into $sources, verified against the .dsc
+  ensure_source_entry
+  mkdir -p "$sources"
+  (cd "$sources" && apt-get source -qq --download-only "$source_package=$version" >/dev/null) \
+    || fail "apt-get source could not fetch $source_package $version"
+  (cd "$sources" && sha256sum ./*.dsc | sed 's| \./| |' > dsc.sha256)
+  local problem
+  problem=$(sources_whole) || fail "$problem"
+}
+
+# Two builds at once would write the same entry: the second waits for the first, then reuses it.
+mkdir -p "$cache_root"
+exec 9> "$cache_root/.lock-$key"
+if ! flock -n 9; then
+  echo "Another build of this Qt is running; waiting for it (at most 3 hours)" >&2
+  flock -w 10800 9 || fail "gave up waiting for the lock $cache_root/.lock-$key"
+fi
 
 if [ -f "$prefix/.complete" ]; then
+  if ! problem=$(sources_whole); then
+    # A missing or damaged source file is fetched again only if it is still exactly that one.
+    echo "qt.sh: $problem; fetching the source of $version again" >&2
+    [ -f "$sources/dsc.sha256" ] && cp "$sources/dsc.sha256" "$cache_root/.dsc.sha256-$key"
+    rm -rf "$sources"
+    fetch_sources
+    if [ -f "$cache_root/.dsc.sha256-$key" ]; then
+      cmp -s "$cache_root/.dsc.sha256-$key" "$sources/dsc.sha256" \
+        || fail "the source Debian now serves for $version differs from the one Qt was built from; delete $prefix to build anew"
+      rm -f "$cache_root/.dsc.sha256-$key"
+    fi
+  fi
   echo "Reusing Qt $version for Windows from $prefix" >&2
   echo "$prefix"
   exit 0
 fi
-if $only_cached; then
-  echo "No Qt $version for Windows in $prefix" >&2
-  exit 1
-fi
 
-echo "Building Qt $version for Windows into $prefix (about half an hour on two cores)" >&2
+echo "Building Qt $version ($upstream) for Windows into $prefix (over an hour on two cores)" >&2
 work="$cache_root/work-$key"
 rm -rf "$work" "$prefix"
-mkdir -p "$work"
+fetch_sources
 start=$(date +%s)
-(
-  cd "$work"
-  apt-get source -qq qtbase-opensource-src >/dev/null 2>&1
-  source_dir=$(find . -maxdepth 1 -type d -name 'qtbase-opensource-src-*' | head -n 1)
-  mkdir build
-  cd build
-  "../$source_dir/configure" -prefix "$prefix" "${options[@]}" > configure.log 2>&1 \
-    || { tail -n 40 configure.log >&2; exit 1; }
-  make -j"$jobs" > make.log 2>&1 || { grep -m 20 -B 2 -A 8 'rror' make.log >&2; exit 1; }
-  make install > install.log 2>&1 || { tail -n 40 install.log >&2; exit 1; }
-  # The licence texts of the sources built, for the notices that go with the program.
-  cd "../$source_dir"
-  find LICENSE.LGPL3 LICENSE.GPL3 src/3rdparty -maxdepth 2 \( -name qt_attribution.json \
-      -o -iname 'licen[cs]e*' -o -iname 'copying*' -o -iname '*-license.txt' \) -type f \
-    | while read -r file; do install -D -m 644 "$file" "$prefix/licenses/$file"; done
-)
+if ! "$here/qt-build.sh" "$sources" "$work" "$prefix" "$jobs"; then
+  rm -rf "$work"
+  fail "the Qt build failed; $prefix is left incomplete and will be built anew next time"
+fi
 end=$(date +%s)
 printf '%s\n' "$version" > "$prefix/.source-version"
 printf '%s\n' "$((end - start))" > "$prefix/.build-seconds"
+toolchain > "$prefix/build-record/toolchain"
 rm -rf "$work"
 touch "$prefix/.complete"
 echo "Qt built in $(( (end - start) / 60 )) min" >&2
