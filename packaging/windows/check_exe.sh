@@ -17,7 +17,7 @@ for dll in $dlls; do
   found=$(find "$system32" -maxdepth 1 -iname "$dll" | head -n 1)
   [ -n "$found" ] || fail "imports $dll, which is not a Windows system DLL"
 done
-echo "imports only: $(echo $dlls)"
+echo "imports only: $(echo "$dlls" | tr '\n' ' ')"
 
 resources=$(wrestool --list "$exe")
 echo "$resources" | grep -q -- '--type=14' || fail "no icon group resource"
@@ -27,4 +27,14 @@ for field in ProductName FileDescription ProductVersion; do
   echo "$version" | grep -q "$field" || fail "version resource lacks $field"
 done
 echo "$version" | grep -q 'French Test' || fail "version resource does not name French Test"
-echo "GUI subsystem, icon and version resource present"
+
+# The manifest Windows reads before the program runs: a malformed one stops it from starting.
+manifest=$(wrestool --extract --type=24 --raw "$exe" | tr -d '\r')
+[ -n "$manifest" ] || fail "no application manifest"
+for want in 'level="asInvoker"' '>true/pm<' '>PerMonitor<' 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+    '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}' \
+    '{1f676c76-80e1-4239-95bb-83d0f6d0da78}' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'; do
+  echo "$manifest" | grep -qF "$want" || fail "the manifest lacks $want"
+done
+echo "$manifest" | xmllint --noout - || fail "the manifest is not well-formed XML"
+echo "GUI subsystem, icon, version resource and manifest present"

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # The real Windows program under Wine on a virtual X display: the window opens at its size for
 # the screen's DPI, Next changes the page, and Finish then Close end the process with status 0.
-# Saves a picture of every page. Usage: window_check.sh <french-test.exe> <picture dir> [dpi...]
+# Saves a picture of every page.
+# Usage: window_check.sh <french-test.exe> <french-snapshot.exe> <picture dir> [dpi...]
 set -euo pipefail
 exe=$1
-pictures=$2
-shift 2
+snapshot=$2
+pictures=$3
+shift 3
 [ $# -gt 0 ] && dpis=("$@") || dpis=(96 144)
 : "${WINEPREFIX:?source tools/windows/wine.sh first}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=tools/windows/wine.sh
 source "$here/wine.sh"
 mkdir -p "$pictures"
 
@@ -17,8 +20,16 @@ fail() { echo "window check: $*" >&2; exit 1; }
 start_virtual_display
 trap stop_virtual_display EXIT
 
-# The window's own coordinates of the buttons, as laid out at 100 %.
-next=(520 581); finish=(627 581); close=(733 581)
+# The window's own coordinates of the buttons at 100 %, from the form code itself.
+geometry=$(WINEQT_QPA_PLATFORM=offscreen wine "$snapshot" --geometry 2>/dev/null | tr -d '\r')
+button() {  # name as the snapshot tool prints it
+  local line
+  line=$(echo "$geometry" | grep -i -m 1 "^$1 [0-9]* [0-9]*\$") || fail "the snapshot tool gave no place for $1"
+  echo "${line#* }"
+}
+read -r -a next <<< "$(button next)"
+read -r -a finish <<< "$(button finish)"
+read -r -a close <<< "$(button close)"
 
 # The X window of the program's main window: the visible one whose title starts "TEST 1".
 find_window() {
@@ -36,11 +47,28 @@ click() {  # window, x, y at 100 %, scale
   x=$(awk -v v="$2" -v s="$4" 'BEGIN { printf "%d", v * s }')
   y=$(awk -v v="$3" -v s="$4" 'BEGIN { printf "%d", v * s }')
   xdotool mousemove --window "$1" "$x" "$y" click 1
-  sleep 1
 }
 
 shoot() {  # window, file
   import -silent -window "$1" "$2"
+}
+
+# Takes pictures until the window shows something other than the picture given (none: anything)
+# and has stopped changing; 15 s at most.
+shoot_settled() {  # window, file, picture it must differ from or ''
+  local previous=$3 last
+  last=$(mktemp --suffix=.png)
+  for _ in $(seq 150); do
+    shoot "$1" "$2"
+    if [ -s "$last" ] && cmp -s "$last" "$2" && { [ -z "$previous" ] || ! cmp -s "$previous" "$2"; }; then
+      rm -f "$last"
+      return 0
+    fi
+    cp "$2" "$last"
+    sleep 0.1
+  done
+  rm -f "$last"
+  return 1
 }
 
 for dpi in "${dpis[@]}"; do
@@ -52,22 +80,25 @@ for dpi in "${dpis[@]}"; do
   wine "$exe" --unknown-argument &
   wine_pid=$!
   window=$(find_window) || fail "no window titled TEST 1 appeared at $dpi dpi"
-  sleep 2
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # The window is mapped first and given its size for the DPI just after.
+  for _ in $(seq 100); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    [ "$WIDTH" = "$want_w" ] && [ "$HEIGHT" = "$want_h" ] && break
+    sleep 0.1
+  done
   [ "$WIDTH" = "$want_w" ] && [ "$HEIGHT" = "$want_h" ] \
     || fail "window is ${WIDTH}x${HEIGHT} at $dpi dpi, not ${want_w}x${want_h}"
   echo "$dpi dpi: window ${WIDTH}x${HEIGHT}"
 
-  shoot "$window" "$pictures/page-0-$dpi.png"
+  shoot_settled "$window" "$pictures/page-0-$dpi.png" '' || fail "the first page never settled at $dpi dpi"
   for page in 1 2 3 4 5 6 7; do
     click "$window" "${next[@]}" "$scale"
-    shoot "$window" "$pictures/page-$page-$dpi.png"
-    cmp -s "$pictures/page-$((page - 1))-$dpi.png" "$pictures/page-$page-$dpi.png" \
-      && fail "Next did not change page $((page - 1)) at $dpi dpi"
+    shoot_settled "$window" "$pictures/page-$page-$dpi.png" "$pictures/page-$((page - 1))-$dpi.png" \
+      || fail "Next did not change page $((page - 1)) at $dpi dpi"
   done
   click "$window" "${finish[@]}" "$scale"
-  shoot "$window" "$pictures/result-$dpi.png"
-  cmp -s "$pictures/page-7-$dpi.png" "$pictures/result-$dpi.png" && fail "Finish showed no result at $dpi dpi"
+  shoot_settled "$window" "$pictures/result-$dpi.png" "$pictures/page-7-$dpi.png" \
+    || fail "Finish showed no result at $dpi dpi"
   click "$window" "${close[@]}" "$scale"
 
   status=0

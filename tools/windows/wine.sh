@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: Wine for running the Windows build here. One 64-bit prefix per build tree, made once
 # before any test runs in parallel. Debian ships neither Wine Mono nor Gecko; none is asked for.
 export WINEPREFIX="${WINEPREFIX:-${out_dir:?}/wine}"
@@ -30,8 +31,16 @@ start_virtual_display() {
   file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$file" 2>/dev/null &
   display_pid=$!
-  for _ in $(seq 50); do [ -s "$file" ] && break; sleep 0.1; done
-  export DISPLAY=":$(cat "$file")"
+  # Xvfb writes the display's number once it takes connections.
+  for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.1; done
+  if [ ! -s "$file" ]; then
+    rm -f "$file"
+    kill "$display_pid" 2>/dev/null || true
+    echo "wine.sh: the virtual display (Xvfb) did not come up within 10 s" >&2
+    return 1
+  fi
+  DISPLAY=":$(cat "$file")"
+  export DISPLAY
   rm -f "$file"
 }
 
