@@ -1,36 +1,62 @@
 #!/usr/bin/env bash
-# The Windows program, built and proved on Debian 12: installs what is missing, builds a static
-# Qt for Windows once (kept in ~/.cache), cross-builds french-test.exe and the test suite, runs
-# the tests and the real window under Wine, and makes the installer and the zip.
+# The Windows release, built and proved on Debian 12: installs what is missing, builds a static
+# Qt for Windows once (kept in ~/.cache with its source), cross-builds french-test.exe and the
+# test suite, runs the tests and the real window under Wine, and makes the release: the zip,
+# the installer, the MSI, the relink kit and Qt's source, with the licence file and SHA256SUMS.
+# Signs them when FRENCH_TEST_SIGN_PKCS12 and FRENCH_TEST_SIGN_PASSWORD_FILE are set.
 # Everything lands in build-windows/ (or $WINDOWS_BUILD_DIR).
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+tools="$root_dir/tools/windows"
 out_dir="${WINDOWS_BUILD_DIR:-$root_dir/build-windows}"
 build_dir="$out_dir/build"
 jobs="$(nproc)"
 started=$(date +%s)
 
-# Cross compiler, Qt's source and what building it needs, Wine with its own fonts, NSIS; icon
-# tools; a virtual display and what drives and photographs the window.
+# Cross compiler, Qt's source and what building it needs, Wine with its own fonts, NSIS, wixl
+# and osslsigncode; icon tools; a virtual display and what drives and photographs the window.
 "$root_dir/tools/install_packages.sh" g++ cmake make dpkg-dev xz-utils perl python3 \
-  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-crosextra-carlito nsis \
-  librsvg2-bin icoutils xvfb xdotool imagemagick python3-fonttools
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-crosextra-carlito nsis msitools \
+  osslsigncode openssl libxml2-utils librsvg2-bin icoutils xvfb xdotool imagemagick \
+  python3-fonttools
 
-qt_prefix=$("$root_dir/tools/windows/qt.sh" | tail -n 1)
+# A wrong certificate or password is told now, not after the build.
+if "$tools/sign.sh" --enabled; then
+  "$tools/sign.sh" --check
+  signing=true
+else
+  echo "Not signing: FRENCH_TEST_SIGN_PKCS12 and FRENCH_TEST_SIGN_PASSWORD_FILE are not set."
+  signing=false
+fi
+
+# Every date inside the release is the commit's, so that a rebuild gives the same bytes.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root_dir" log -1 --format=%ct 2>/dev/null || echo 315532800)}
+export SOURCE_DATE_EPOCH TZ=UTC
+
+qt_prefix=$("$tools/qt.sh" | tail -n 1)
+
+# A run that fails leaves no release behind that looks finished.
+mkdir -p "$out_dir"
+rm -rf "$out_dir"/french-test-*-win64.zip "$out_dir"/french-test-*-setup.exe "$out_dir"/french-test-*-x64.msi \
+  "$out_dir"/french-test-*-relink-kit.zip "$out_dir/qt-source" "$out_dir/SHA256SUMS" "$out_dir/LICENSE.txt"
 
 # Carlito named Tahoma and Trebuchet MS (made with Debian's fontTools, hence its python3): for
 # the prefix, and for the offscreen platform, which on Windows reads one folder.
-mkdir -p "$out_dir"
 rm -rf "$out_dir/fonts"
-/usr/bin/python3 "$root_dir/tools/windows/fonts.py" "$out_dir/fonts"
-source "$root_dir/tools/windows/wine.sh"
+/usr/bin/python3 "$tools/fonts.py" "$out_dir/fonts"
+# shellcheck source=tools/windows/wine.sh
+source "$tools/wine.sh"
 wine_prefix_ready "$out_dir/fonts"
 
 echo "Cross-building into $build_dir"
+publisher_option=()
+[ -z "${FRENCH_TEST_PUBLISHER+set}" ] || publisher_option=(-DFRENCH_TEST_PUBLISHER="$FRENCH_TEST_PUBLISHER")
 cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root_dir/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt_prefix" \
-  -DFRENCH_TEST_BUILD_BENCH=OFF >/dev/null
+  -DBUILD_TESTING=ON -DFRENCH_TEST_BUILD_BENCH=OFF "${publisher_option[@]}" >/dev/null
 cmake --build "$build_dir" -j"$jobs"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+publisher=$(sed -n 's/^FRENCH_TEST_PUBLISHER:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
 
 # QtTest writes to stdout only when told, on Windows.
 QT_QPA_FONTDIR="$(winepath --windows "$out_dir/fonts")"
@@ -54,29 +80,87 @@ stop_virtual_display
 trap - EXIT
 
 echo "Starting the real window under Wine"
-"$root_dir/tools/windows/window_check.sh" "$build_dir/french-test.exe" "$out_dir/pictures" 96 144
+"$tools/window_check.sh" "$build_dir/french-test.exe" "$build_dir/tools/french-snapshot.exe" \
+  "$out_dir/pictures" 96 144
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
-package="$out_dir/french-test-$version-win64"
-setup="$out_dir/french-test-$version-setup.exe"
-rm -rf "$package" "$package.zip"
-mkdir -p "$package"
-cp "$build_dir/french-test.exe" "$build_dir/LICENSE.txt" "$package/"
-(cd "$out_dir" && cmake -E tar cf "$package.zip" --format=zip "$(basename "$package")")
-makensis -V2 -DVERSION="$version" -DEXE="$build_dir/french-test.exe" \
-  -DLICENSE_FILE="$build_dir/LICENSE.txt" -DICON="$build_dir/packaging/windows/french-test.ico" \
-  -DOUTFILE="$setup" "$root_dir/packaging/windows/installer.nsi"
+# The release is put together in a staging folder and moved into place only when whole.
+stage="$out_dir/.staging"
+scratch="$out_dir/.scratch"
+rm -rf "$stage" "$scratch"
+mkdir -p "$stage/qt-source" "$scratch"
+trap 'rm -rf "$stage" "$scratch"' EXIT
+zip_name="french-test-$version-win64"
+kit="french-test-$version-relink-kit.zip"
+setup="french-test-$version-setup.exe"
+msi="french-test-$version-x64.msi"
 
-echo "Installing and uninstalling under Wine"
-"$root_dir/tools/windows/installer_check.sh" "$setup"
+echo "Making the relink kit"
+"$tools/relink_kit.sh" "$build_dir" "$qt_prefix" "$version" "$stage/$kit"
+"$tools/kit_check.sh" "$stage/$kit" "$qt_prefix" "$build_dir/french-test.exe"
+for file in "$qt_prefix"/source/*.dsc "$qt_prefix"/source/*.tar.*; do
+  cp "$file" "$stage/qt-source/"
+done
+
+echo "Writing the licence file"
+dpkg-source --no-check -x "$stage"/qt-source/*.dsc "$scratch/qt-src" >/dev/null
+release_files=("$kit=$stage/$kit")
+for file in "$stage"/qt-source/*; do release_files+=("qt-source/$(basename "$file")=$file"); done
+python3 "$tools/notices.py" write --qt "$qt_prefix" --tree "$scratch/qt-src" \
+  --link "$build_dir/CMakeFiles/french-test.dir/linkLibs.rsp" --version "$version" \
+  --release-file "${release_files[@]}" --out "$stage/LICENSE.txt"
+python3 "$tools/notices.py" check --qt "$qt_prefix" --tree "$scratch/qt-src" \
+  --map "$build_dir/french-test.map" --license "$stage/LICENSE.txt"
+
+# The zip, the installer and the MSI, signed or not, into the folder given.
+package() {  # folder
+  local folder=$1 sign_command=()
+  cp "$build_dir/french-test.exe" "$folder/french-test.exe"
+  if "$tools/sign.sh" --enabled; then
+    "$tools/sign.sh" "$folder/french-test.exe"
+    sign_command=(-DSIGN_COMMAND="$tools/sign.sh")
+  fi
+  python3 "$tools/zip.py" "$folder/$zip_name.zip" "$zip_name" \
+    "french-test.exe=$folder/french-test.exe" "LICENSE.txt=$stage/LICENSE.txt"
+  makensis -V2 -DVERSION="$version" -DEXE="$folder/french-test.exe" -DLICENSE_FILE="$stage/LICENSE.txt" \
+    -DICON="$build_dir/packaging/windows/french-test.ico" -DPUBLISHER="$publisher" "${sign_command[@]}" \
+    -DOUTFILE="$folder/$setup" "$root_dir/packaging/windows/installer.nsi"
+  "$tools/msi.sh" "$version" "$folder/french-test.exe" "$stage/LICENSE.txt" \
+    "$build_dir/packaging/windows/french-test.ico" "$publisher" "$folder/$msi"
+  if "$tools/sign.sh" --enabled; then "$tools/sign.sh" "$folder/$msi"; fi
+}
+echo "Packaging"
+package "$stage"
+rm "$stage/french-test.exe"
+
+mv "$stage/$zip_name.zip" "$stage/$setup" "$stage/$msi" "$stage/$kit" "$stage/LICENSE.txt" "$out_dir/"
+mv "$stage/qt-source" "$out_dir/qt-source"
+(cd "$out_dir" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS)
+
+echo "Installing, upgrading and uninstalling under Wine"
+"$tools/installer_check.sh" "$out_dir/$setup"
+
+echo "Building the program again elsewhere"
+"$tools/repeat_check.sh" "$build_dir" "$scratch/build-again" "$out_dir/LICENSE.txt" "$version"
+
+echo "Signing with a throw-away certificate"
+mkdir -p "$scratch/signed"
+eval "$("$tools/sign_check.sh" certificate "$scratch/certificate")"
+package "$scratch/signed"
+"$tools/sign_check.sh" verify "$scratch/certificate" "$scratch/signed/$setup" \
+  "$scratch/signed/french-test.exe" "$scratch/signed/$msi"
 
 elapsed=$(( $(date +%s) - started ))
+$signing && signed_note="signed" || signed_note="not signed"
 cat <<DONE
 
-Windows build done in $((elapsed / 60)) min $((elapsed % 60)) s:
-  program    $build_dir/french-test.exe
-  zip        $package.zip
-  installer  $setup
-  pictures   $out_dir/pictures/
-  Qt         $qt_prefix ($(du -sh "$qt_prefix" | cut -f1))
+Windows release done in $((elapsed / 60)) min $((elapsed % 60)) s ($signed_note):
+  program     $build_dir/french-test.exe
+  zip         $out_dir/$zip_name.zip
+  installer   $out_dir/$setup
+  MSI         $out_dir/$msi
+  relink kit  $out_dir/$kit
+  Qt source   $out_dir/qt-source/
+  checksums   $out_dir/SHA256SUMS
+  pictures    $out_dir/pictures/
+  Qt          $qt_prefix ($(du -sh "$qt_prefix" | cut -f1))
 DONE

@@ -22,7 +22,7 @@ mkdir -p "$other"
 for entry in "$qt"/*; do ln -s "$entry" "$other/$(basename "$entry")"; done
 rm "$other/mkspecs"
 cp -r "$qt/mkspecs" "$other/mkspecs"
-sed -i 's/^\(QT.gui.enabled_features = .*\) accessibility /\1 /' "$other/mkspecs/modules/qt_lib_gui.pri"
+sed -i "s/^\(QT.gui.enabled_features = \)accessibility /\1/" "$other/mkspecs/modules/qt_lib_gui.pri"
 cmp -s "$qt/mkspecs/modules/qt_lib_gui.pri" "$other/mkspecs/modules/qt_lib_gui.pri" \
   && fail "could not make a differently configured Qt to try"
 if message=$(cd "$scratch" && bash "$relink" "$other" "$scratch/wrong.exe" 2>&1); then

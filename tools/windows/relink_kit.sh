@@ -31,7 +31,8 @@ expand() {  # words, with @file replaced by the file's words (relative to the bu
       # shellcheck disable=SC2046 # a response file holds words
       expand $(cat "$build/${word#@}")
     else
-      printf '%s\n' "$word"
+      word=${word#\"}
+      printf '%s\n' "${word%\"}"
     fi
   done
 }

@@ -28,7 +28,14 @@ for expected in "$kit"/qt/mkspecs/qconfig.pri "$kit"/qt/mkspecs/modules/*.pri; d
     theirs=$(grep -F -x -- "$line" "$actual" || true)
     if [ -z "$theirs" ]; then
       other=$(grep -E "^$(printf '%s' "$key" | sed 's/[][\.*^$]/\\&/g') \+?=" "$actual" | head -n 1 || true)
-      differences+=("$relative: expected '$line', found '${other:-nothing}'")
+      if [ -n "$other" ]; then
+        # Word lists (features, configuration) are told apart word by word.
+        lacks=$(comm -23 <(tr ' ' '\n' <<< "${line#*=}" | sort -u) <(tr ' ' '\n' <<< "${other#*=}" | sort -u) | xargs)
+        adds=$(comm -13 <(tr ' ' '\n' <<< "${line#*=}" | sort -u) <(tr ' ' '\n' <<< "${other#*=}" | sort -u) | xargs)
+        differences+=("$relative: $key${lacks:+ lacks: $lacks;}${adds:+ has in addition: $adds}")
+      else
+        differences+=("$relative: no $key (expected '$line')")
+      fi
     fi
   done < <(grep -E '=' "$expected")
 done

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Signing, checked with a throw-away certificate made here and now.
+#   sign_check.sh certificate DIR      makes a self-signed code-signing certificate in DIR, checks
+#                                      that a wrong password, a certificate not for code signing
+#                                      and a missing file are each refused in one line, and prints
+#                                      the variables that make tools/windows/sign.sh use it
+#   sign_check.sh verify DIR SETUP FILE...
+#                                      every file verifies against that certificate, and so does
+#                                      the uninstaller that the installer SETUP puts on disk
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+fail() { echo "sign check: $*" >&2; exit 1; }
+
+refused() {  # what, then the p12 and password file sign.sh is given
+  local what=$1 message
+  if message=$(FRENCH_TEST_SIGN_PKCS12=$2 FRENCH_TEST_SIGN_PASSWORD_FILE=$3 "$here/sign.sh" --check 2>&1); then
+    fail "sign.sh took $what"
+  fi
+  [ "$(echo "$message" | wc -l)" -eq 1 ] || fail "sign.sh said more than one line for $what: $message"
+  echo "$message" | grep -q -e "$2" -e "$3" || fail "sign.sh did not name the file for $what: $message"
+  echo "sign check: $what refused: $message" >&2
+}
+
+certificate() {
+  local dir=$1
+  mkdir -p "$dir"
+  printf 'throw-away %s\n' "$(date +%s%N)" > "$dir/password"
+  openssl req -x509 -newkey rsa:3072 -sha256 -days 2 -nodes -subj "/CN=French Test signing check" \
+    -addext "extendedKeyUsage=codeSigning" -addext "keyUsage=digitalSignature" \
+    -keyout "$dir/key.pem" -out "$dir/cert.pem" 2>/dev/null
+  openssl pkcs12 -export -inkey "$dir/key.pem" -in "$dir/cert.pem" -passout "file:$dir/password" \
+    -out "$dir/signing.p12"
+  # Bad input: the wrong password, a certificate for something else, no file at all.
+  echo "not the password" > "$dir/wrong-password"
+  refused "a wrong password" "$dir/signing.p12" "$dir/wrong-password"
+  openssl req -x509 -newkey rsa:2048 -days 2 -nodes -subj "/CN=Not for code" \
+    -addext "extendedKeyUsage=serverAuth" -keyout "$dir/other-key.pem" -out "$dir/other.pem" 2>/dev/null
+  openssl pkcs12 -export -inkey "$dir/other-key.pem" -in "$dir/other.pem" -passout "file:$dir/password" \
+    -out "$dir/other.p12"
+  refused "a certificate not for code signing" "$dir/other.p12" "$dir/password"
+  refused "a missing certificate" "$dir/missing.p12" "$dir/password"
+  printf 'export FRENCH_TEST_SIGN_PKCS12=%q FRENCH_TEST_SIGN_PASSWORD_FILE=%q\n' \
+    "$dir/signing.p12" "$dir/password"
+}
+
+verify() {  # dir, file
+  osslsigncode verify -CAfile "$1/cert.pem" -in "$2" > "$1/verify.log" 2>&1 \
+    || fail "$2 does not verify: $(grep -v '^$' "$1/verify.log" | tail -n 3 | tr '\n' ' ')"
+  echo "sign check: $(basename "$2") is signed and verifies"
+}
+
+case "${1:-}" in
+  certificate) certificate "$2" ;;
+  verify)
+    dir=$2 setup=$3
+    shift 3
+    for file in "$setup" "$@"; do verify "$dir" "$file"; done
+    # The uninstaller is made and signed inside makensis: install, look, uninstall.
+    : "${WINEPREFIX:?source tools/windows/wine.sh first}"
+    folder='C:\french-test-sign-check'
+    wine cmd /c "$(winepath --windows "$setup") /S /CurrentUser /D=$folder" || fail "the signed installer failed"
+    wineserver --wait
+    uninstaller="$(winepath --unix "$folder")/uninstall.exe"
+    [ -f "$uninstaller" ] || fail "the signed installer put no uninstall.exe in $folder"
+    verify "$dir" "$uninstaller"
+    wine "$folder\\uninstall.exe" /S || fail "the signed uninstaller failed"
+    wineserver --wait
+    ;;
+  *) fail "usage: sign_check.sh certificate DIR | verify DIR SETUP FILE..." ;;
+esac
