@@ -26,11 +26,12 @@ const char kNoAnswer[] = "Відповіді нема";
 struct Verdict {
     QString text;
     const char *style;
+    bool right;
 };
 
 Verdict judged(const QString &text, bool right, const char *wrongStyle = wrongResultStyle)
 {
-    return {text, right ? rightResultStyle : wrongStyle};
+    return {text, right ? rightResultStyle : wrongStyle, right};
 }
 
 // Task I: a space, then the checked ending.
@@ -98,6 +99,8 @@ void fillTab(MainWindowUi &ui, QLabel *heading, const char *headingText, const I
         QLabel *result = ui.*items[k].result.member;
         result->setText(verdict.text);
         result->setStyleSheet(QString::fromLatin1(verdict.style));
+        // The colour in words, for screen readers and for those who cannot tell red from green.
+        result->setAccessibleDescription(QString::fromUtf8(verdict.right ? "правильно" : "неправильно"));
     }
 }
 

@@ -51,7 +51,7 @@ QString passageHtml()
 
 QWidget *buildReadingPage(MainWindowUi &ui)
 {
-    QWidget *page = makePage(ui, NAMED(stacked_lecture1_1));
+    QWidget *page = makePage(ui, NAMED(stacked_lecture1_1), "LECTURE");
     QWidget *panel = makePanel(ui, NAMED(lecture1_1), page, 770);
     // Reaches past the panel's right edge; the panel clips it.
     makeInstructionLine(ui, NAMED(label_2), panel, QRect(20, 10, 771, 16), true);

@@ -116,7 +116,7 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 
 QWidget *buildResultPage(MainWindowUi &ui)
 {
-    makePage(ui, NAMED(result));
+    makePage(ui, NAMED(result), "RÉSULTAT");
     makeTopRowLabel(ui, NAMED(label_88), QRect(30, 10, 181, 21));
     makeTopRowLabel(ui, NAMED(label_mark), QRect(220, 10, 81, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     makeTopRowLabel(ui, NAMED(label_89), QRect(310, 10, 111, 21));

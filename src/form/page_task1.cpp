@@ -75,7 +75,7 @@ QGroupBox *makeItemBox(MainWindowUi &ui, const Named<QGroupBox> &named, QWidget 
 
 QWidget *buildTask1Page(MainWindowUi &ui)
 {
-    QWidget *page = makePage(ui, NAMED(stacked_lecture1_2));
+    QWidget *page = makePage(ui, NAMED(stacked_lecture1_2), "LECTURE, I");
     QWidget *panel = makePanel(ui, NAMED(lecture1_2), page, 770);
     makeInstructionLine(ui, NAMED(label_6), panel, QRect(20, 10, 731, 21), true);
 

@@ -22,14 +22,30 @@ const MatchingCell kCells[] = {
     labelCell(NAMED(label_19), 4, 2), labelCell(NAMED(label_20), 5, 2), labelCell(NAMED(label_21), 6, 2),
 };
 
+// The questions in row order: what each box answers, and the texts of their labels.
+const MatchingItem kQuestions[] = {
+    {NAMED(label_10), NAMED(comboBox_1), "1. On dit que vous êtes étudiant. "},
+    {NAMED(label_9), NAMED(comboBox_2), "2. À quelle faculté?"},
+    {NAMED(label_8), NAMED(comboBox_3), "3. Pourquoi avez-vous choisi le métier du policier?"},
+    {NAMED(label_11), NAMED(comboBox_4), "4. Qu’est-ce que vous apprenez à la faculté?   "},
+    {NAMED(label_14), NAMED(comboBox_5), "5. Est-ce que vous étudiez l’anglais?   "},
+    {NAMED(label_13), NAMED(comboBox_6), "6. Aimez- vous cette langue?"},
+    {NAMED(label_12), NAMED(comboBox_7), "7. Quel sont vos hobbys?"},
+};
+
+QString question(int number)
+{
+    return QString::fromUtf8(kQuestions[number - 1].words);
+}
+
 } // namespace
 
 QWidget *buildTask2Page(MainWindowUi &ui)
 {
-    const MatchingPage page = {NAMED(stacked_vocabulaire2), NAMED(vocabulaire2), NAMED(label_7),
+    const MatchingPage page = {NAMED(stacked_vocabulaire2), "VOCABULAIRE, II", NAMED(vocabulaire2), NAMED(label_7),
                                NAMED(gridLayoutWidget), NAMED(gridLayout), QRect(20, 50, 721, 261),
                                0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
-    return buildMatchingPage(ui, page, kCells);
+    return buildMatchingPage(ui, page, kCells, kQuestions);
 }
 
 void assignTask2Texts(MainWindowUi &ui)
@@ -45,13 +61,13 @@ void assignTask2Texts(MainWindowUi &ui)
     fillChoices(ui.comboBox_6, letters);
     // The last question's span also names the size; at the labels' 10 pt it looks the same.
     ui.label_12->setText(translated(richText(spanParagraph(QStringLiteral("font-size:10pt; font-weight:600;"),
-                                                   QStringLiteral("7. Quel sont vos hobbys?")))));
-    ui.label_13->setText(translated(boldHtml(QStringLiteral("6. Aimez- vous cette langue?"))));
-    ui.label_14->setText(translated(boldHtml(QStringLiteral("5. Est-ce que vous étudiez l’anglais?   "))));
-    ui.label_11->setText(translated(boldHtml(QStringLiteral("4. Qu’est-ce que vous apprenez à la faculté?   "))));
-    ui.label_8->setText(translated(boldHtml(QStringLiteral("3. Pourquoi avez-vous choisi le métier du policier?"))));
-    ui.label_10->setText(translated(boldHtml(QStringLiteral("1. On dit que vous êtes étudiant. "))));
-    ui.label_9->setText(translated(boldHtml(QStringLiteral("2. À quelle faculté?"))));
+                                                   question(7)))));
+    ui.label_13->setText(translated(boldHtml(question(6))));
+    ui.label_14->setText(translated(boldHtml(question(5))));
+    ui.label_11->setText(translated(boldHtml(question(4))));
+    ui.label_8->setText(translated(boldHtml(question(3))));
+    ui.label_10->setText(translated(boldHtml(question(1))));
+    ui.label_9->setText(translated(boldHtml(question(2))));
     fillChoices(ui.comboBox_4, letters);
     fillChoices(ui.comboBox_1, letters);
     ui.comboBox_1->setCurrentText(QString());

@@ -22,14 +22,31 @@ const MatchingCell kCells[] = {
     labelCell(NAMED(var_4_5), 4, 2),   labelCell(NAMED(var_4_6), 5, 2),   labelCell(NAMED(var_4_7), 6, 2),
 };
 
+// The words in row order: what each box answers, and the texts of their labels. The trailing
+// spaces are part of the stored text; the result page copies it as it is.
+const MatchingItem kWords[] = {
+    {NAMED(label_4_1), NAMED(v4_1), "1) participer   "},
+    {NAMED(label_4_2), NAMED(v4_2), "2) apprendre"},
+    {NAMED(label_4_3), NAMED(v4_3), "3) se passionner"},
+    {NAMED(label_4_4), NAMED(v4_4), "4) nécessaire"},
+    {NAMED(label_4_5), NAMED(v4_5), "5) se trouver"},
+    {NAMED(label_4_6), NAMED(v4_6), "6) actuellement"},
+    {NAMED(label_4_7), NAMED(v4_7), "7) vivre"},
+};
+
+QString word(int number)
+{
+    return QString::fromUtf8(kWords[number - 1].words);
+}
+
 } // namespace
 
 QWidget *buildTask4Page(MainWindowUi &ui)
 {
-    const MatchingPage page = {NAMED(stacked_vocabulaire4), NAMED(vocabulaire4), NAMED(label_25),
+    const MatchingPage page = {NAMED(stacked_vocabulaire4), "VOCABULAIRE, IV", NAMED(vocabulaire4), NAMED(label_25),
                                NAMED(gridLayoutWidget_4), NAMED(gridLayout_4), QRect(20, 50, 721, 241),
                                0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
-    return buildMatchingPage(ui, page, kCells);
+    return buildMatchingPage(ui, page, kCells, kWords);
 }
 
 void assignTask4Texts(MainWindowUi &ui)
@@ -42,14 +59,13 @@ void assignTask4Texts(MainWindowUi &ui)
     fillChoices(ui.v4_5, letters);
     fillChoices(ui.v4_3, letters);
     fillChoices(ui.v4_6, letters);
-    ui.label_4_7->setText(translated(boldHtml(QStringLiteral("7) vivre"))));
-    ui.label_4_6->setText(translated(boldHtml(QStringLiteral("6) actuellement"))));
-    ui.label_4_5->setText(translated(boldHtml(QStringLiteral("5) se trouver"))));
-    ui.label_4_4->setText(translated(boldHtml(QStringLiteral("4) nécessaire"))));
-    ui.label_4_3->setText(translated(boldHtml(QStringLiteral("3) se passionner"))));
-    // The trailing spaces are part of the stored text; the result page copies it as it is.
-    ui.label_4_1->setText(translated(boldHtml(QStringLiteral("1) participer   "))));
-    ui.label_4_2->setText(translated(boldHtml(QStringLiteral("2) apprendre"))));
+    ui.label_4_7->setText(translated(boldHtml(word(7))));
+    ui.label_4_6->setText(translated(boldHtml(word(6))));
+    ui.label_4_5->setText(translated(boldHtml(word(5))));
+    ui.label_4_4->setText(translated(boldHtml(word(4))));
+    ui.label_4_3->setText(translated(boldHtml(word(3))));
+    ui.label_4_1->setText(translated(boldHtml(word(1))));
+    ui.label_4_2->setText(translated(boldHtml(word(2))));
     fillChoices(ui.v4_4, letters);
     fillChoices(ui.v4_1, letters);
     ui.var_4_2->setText(translated(letterHtml(QStringLiteral("b)"), QStringLiteral("à présent"))));

@@ -65,38 +65,40 @@ const MatchingCell kCells[] = {
     labelCell(NAMED(label_5_10), 9, 0), boxCell(NAMED(v5_10), 9, 1),
 };
 
+// The numbers in words, in row order: what each box answers, and the texts of their labels.
+const MatchingItem kNumbers[] = {
+    {NAMED(label_5_1), NAMED(v5_1), "1) trente-sept"},
+    {NAMED(label_5_2), NAMED(v5_2), "2) quarante-deux"},
+    {NAMED(label_5_3), NAMED(v5_3), "3) quatre-vingts-quatre"},
+    {NAMED(label_5_4), NAMED(v5_4), "4) quatre-vingt-dix-huit"},
+    {NAMED(label_5_5), NAMED(v5_5), "5) cent-quinze"},
+    {NAMED(label_5_6), NAMED(v5_6), "6) cent-soixante-quinze"},
+    {NAMED(label_5_7), NAMED(v5_7), "7) trois cents-seize"},
+    {NAMED(label_5_8), NAMED(v5_8), "8) cinq cents-cinquante-un"},
+    {NAMED(label_5_9), NAMED(v5_9), "9) mille deux cent-trente-quatre"},
+    {NAMED(label_5_10), NAMED(v5_10), "10) deux mille-quatorze"},
+};
+
 } // namespace
 
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
-    const MatchingPage page = {NAMED(stacked_vocabulaire5), NAMED(vocabulaire5), NAMED(label_49),
+    const MatchingPage page = {NAMED(stacked_vocabulaire5), "VOCABULAIRE, V", NAMED(vocabulaire5), NAMED(label_49),
                                NAMED(gridLayoutWidget_5), NAMED(gridLayout_5), QRect(20, 50, 321, 311),
                                6, QLayout::SetNoConstraint, 2, {47, 5}};
-    return buildMatchingPage(ui, page, kCells);
+    return buildMatchingPage(ui, page, kCells, kNumbers);
 }
 
 void assignTask5Texts(MainWindowUi &ui)
 {
     const QStringList choices = numberChoices();
     ui.label_49->setText(translated(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
-    const QString numbers[] = {
-        QStringLiteral("1) trente-sept"),
-        QStringLiteral("2) quarante-deux"),
-        QStringLiteral("3) quatre-vingts-quatre"),
-        QStringLiteral("4) quatre-vingt-dix-huit"),
-        QStringLiteral("5) cent-quinze"),
-        QStringLiteral("6) cent-soixante-quinze"),
-        QStringLiteral("7) trois cents-seize"),
-        QStringLiteral("8) cinq cents-cinquante-un"),
-        QStringLiteral("9) mille deux cent-trente-quatre"),
-        QStringLiteral("10) deux mille-quatorze"),
-    };
     QLabel *labels[] = {ui.label_5_1, ui.label_5_2, ui.label_5_3, ui.label_5_4, ui.label_5_5,
                         ui.label_5_6, ui.label_5_7, ui.label_5_8, ui.label_5_9, ui.label_5_10};
     QComboBox *boxes[] = {ui.v5_1, ui.v5_2, ui.v5_3, ui.v5_4, ui.v5_5,
                           ui.v5_6, ui.v5_7, ui.v5_8, ui.v5_9, ui.v5_10};
     for (int row = 0; row < 10; ++row) {
-        labels[row]->setText(translated(boldHtml(numbers[row])));
+        labels[row]->setText(translated(boldHtml(QString::fromUtf8(kNumbers[row].words))));
         fillChoices(boxes[row], choices);
         fitLongestItem(boxes[row]);
     }

@@ -70,17 +70,27 @@ QString beforeHtml(const GapItem &item)
                     + QString::fromUtf8(item.infinitive) + QStringLiteral("</span></p>"));
 }
 
+// The sentence as a screen reader gives it: the words before and after the edit, the gap
+// between them.
+QString gapWords(const GapItem &item)
+{
+    return QString::fromUtf8(item.beforeText) + QLatin1Char(' ') + QString::fromUtf8(item.infinitive)
+           + QStringLiteral(" … ") + QString::fromUtf8(item.afterText);
+}
+
 } // namespace
 
 QWidget *buildTask6Page(MainWindowUi &ui)
 {
-    QWidget *page = makePage(ui, NAMED(stacked_grammaire6));
+    QWidget *page = makePage(ui, NAMED(stacked_grammaire6), "GRAMMAIRE, VI");
     QWidget *panel = makePanel(ui, NAMED(grammaire6), page, 770);
     makeInstructionLine(ui, NAMED(label_50), panel, QRect(20, 10, 771, 21), true);
 
     for (const GapItem &item : kItems) {
         makeItemLabel(ui, item.before, panel)->setGeometry(item.beforeGeometry);
-        makeAnswerEdit(ui, item.edit, panel, kNeutralEditStyle)->setGeometry(item.editGeometry);
+        QTextEdit *edit = makeAnswerEdit(ui, item.edit, panel, kNeutralEditStyle);
+        edit->setGeometry(item.editGeometry);
+        nameAnswerControl(edit, gapWords(item));
         makeItemLabel(ui, item.after, panel)->setGeometry(item.afterGeometry);
     }
     return page;

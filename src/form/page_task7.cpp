@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <iterator>
+
 namespace form {
 
 namespace {
@@ -35,17 +37,18 @@ const WordList kWordLists[] = {
     {NAMED(label_87), "6)\tdonne / lui je / le"},
 };
 
-// Creation order is focus order.
+// Creation order is focus order; each edit answers the word list in the same place.
 const Named<QTextEdit> kEdits[] = {
     NAMED(textEdit_11), NAMED(textEdit_12), NAMED(textEdit_13),
     NAMED(textEdit_14), NAMED(textEdit_15), NAMED(textEdit_16),
 };
+static_assert(std::size(kEdits) == std::size(kWordLists), "one edit per word list");
 
 } // namespace
 
 QWidget *buildTask7Page(MainWindowUi &ui)
 {
-    QWidget *page = makePage(ui, NAMED(stacked_grammaire7));
+    QWidget *page = makePage(ui, NAMED(stacked_grammaire7), "GRAMMAIRE, VII");
     QWidget *panel = makePanel(ui, NAMED(grammaire7), page, 771);
     makeInstructionLine(ui, NAMED(label_81), panel, QRect(20, 20, 711, 21), false);
 
@@ -63,8 +66,11 @@ QWidget *buildTask7Page(MainWindowUi &ui)
     QVBoxLayout *edits = make(ui, NAMED(verticalLayout_2), static_cast<QWidget *>(nullptr));
     edits->setSpacing(10);
     edits->setContentsMargins(5, 5, 5, 5);
-    for (const Named<QTextEdit> &edit : kEdits)
-        edits->addWidget(makeAnswerEdit(ui, edit, columns, kNeutralEditStyle));
+    for (int k = 0; k < int(std::size(kEdits)); ++k) {
+        QTextEdit *edit = makeAnswerEdit(ui, kEdits[k], columns, kNeutralEditStyle);
+        nameAnswerControl(edit, QString::fromUtf8(kWordLists[k].words));
+        edits->addWidget(edit);
+    }
     row->addLayout(edits);
 
     row->setStretch(0, 50);

@@ -22,9 +22,11 @@ const char kItemLabelStyle[] =
     "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
 
-QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named)
+QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named, const char *accessibleName)
 {
-    return make(ui, named, static_cast<QWidget *>(ui.stackedWidget));
+    QWidget *page = make(ui, named, static_cast<QWidget *>(ui.stackedWidget));
+    page->setAccessibleName(QString::fromUtf8(accessibleName));
+    return page;
 }
 
 QWidget *makePanel(MainWindowUi &ui, const Named<QWidget> &named, QWidget *page, int width)
@@ -77,9 +79,10 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     return box;
 }
 
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCell *cells, int cellCount)
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCell *cells, int cellCount,
+                           const MatchingItem *items, int itemCount)
 {
-    QWidget *page = makePage(ui, matching.page);
+    QWidget *page = makePage(ui, matching.page, matching.accessibleName);
     QWidget *panel = makePanel(ui, matching.panel, page, 771);
     makeInstructionLine(ui, matching.instruction, panel, QRect(20, 20, 711, 21), false);
 
@@ -102,6 +105,9 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const
 
     for (int column = 0; column < matching.columns; ++column)
         grid->setColumnStretch(column, matching.stretch[column]);
+
+    for (int i = 0; i < itemCount; ++i)
+        nameAnswerControl(ui.*items[i].box.member, QString::fromUtf8(items[i].words), ui.*items[i].label.member);
     return page;
 }
 
@@ -126,6 +132,16 @@ void fillChoices(QComboBox *box, const QStringList &items)
 {
     box->clear();
     box->insertItems(0, items);
+}
+
+void nameAnswerControl(QWidget *control, const QString &words, QLabel *itemLabel)
+{
+    const QString name = words.simplified();
+    control->setAccessibleName(name);
+    if (itemLabel) {
+        itemLabel->setAccessibleName(name);
+        itemLabel->setBuddy(control);
+    }
 }
 
 QString translated(const char *source)

@@ -63,8 +63,9 @@ Layout *makeFlushLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *h
 }
 
 // A page: a plain widget, a child of the page stack from the start. Moving a finished page
-// into the styled stack would resolve every style sheet inside it a second time.
-QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named);
+// into the styled stack would resolve every style sheet inside it a second time. Screen
+// readers know it by `accessibleName`, its section and task number.
+QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named, const char *accessibleName);
 // The grey-to-white panel at 15, 0 that carries a page's content.
 QWidget *makePanel(MainWindowUi &ui, const Named<QWidget> &named, QWidget *page, int width);
 // A page's transparent instruction line.
@@ -84,6 +85,19 @@ QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidg
                           const char *neutralStyle);
 // Clears the box and inserts the whole list at position 0, so there is no empty item.
 void fillChoices(QComboBox *box, const QStringList &items);
+
+// Names an answer control for screen readers by its item's words, as plain text with the
+// blanks the page shows. On Unix the toolkit reports a combo box's current text as its name
+// once an answer is chosen; the item then comes only through the "labelled by" relation, so
+// the item's label becomes the box's buddy, named by the same words rather than its markup.
+void nameAnswerControl(QWidget *control, const QString &words, QLabel *itemLabel = nullptr);
+
+// An item of a matching page: its label, its box, and its words as the labels' source has them.
+struct MatchingItem {
+    Named<QLabel> label;
+    Named<QComboBox> box;
+    const char *words;
+};
 
 // One cell of a matching grid: an item label or a choice box.
 struct MatchingCell {
@@ -107,6 +121,7 @@ constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column)
 // choice boxes in a widget whose 12 pt font the cells inherit.
 struct MatchingPage {
     Named<QWidget> page;
+    const char *accessibleName;
     Named<QWidget> panel;
     Named<QLabel> instruction;
     Named<QWidget> gridWidget;
@@ -118,13 +133,16 @@ struct MatchingPage {
     int stretch[3];
 };
 
-// Builds a matching page with its cells in the order given, which is also their Tab order.
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell *cells, int cellCount);
+// Builds a matching page with its cells in the order given, which is also their Tab order,
+// and names every box by its item.
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell *cells, int cellCount,
+                           const MatchingItem *items, int itemCount);
 
-template <std::size_t N>
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell (&cells)[N])
+template <std::size_t N, std::size_t M>
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell (&cells)[N],
+                           const MatchingItem (&items)[M])
 {
-    return buildMatchingPage(ui, page, cells, int(N));
+    return buildMatchingPage(ui, page, cells, int(N), items, int(M));
 }
 
 // The translation lookup every initial text goes through (context "MainWindow").
