@@ -114,11 +114,13 @@ void MainWindowUi::setupForm(MainWindow *window)
     assignTexts(window);
 
     stackedWidget->setCurrentIndex(8);
-    // Every box starts empty: no answer is preselected.
-    for (QComboBox *box : {comboBox_2, comboBox_7, comboBox_5, comboBox_3, comboBox_6, comboBox_4, comboBox_1,
-                           v3_5, v3_2, v3_3, v3_1, v3_4, v4_2, v4_7, v4_5, v4_3, v4_6, v4_4, v4_1,
-                           v5_1, v5_2, v5_3, v5_4, v5_5, v5_6, v5_7, v5_8, v5_9, v5_10})
-        box->setCurrentIndex(-1);
+    // Every box starts empty, no answer preselected; they are cleared in creation order.
+    for (const MatchingCells &cells : {kTask2Cells, kTask3Cells, kTask4Cells, kTask5Cells}) {
+        for (const MatchingCell &cell : cells) {
+            if (cell.box.member)
+                (this->*cell.box.member)->setCurrentIndex(-1);
+        }
+    }
     tabWidget->setCurrentIndex(0);
 
     QMetaObject::connectSlotsByName(window);

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,18 +25,20 @@ const MatchingCell kCells[] = {
 
 } // namespace
 
+const MatchingCells kTask2Cells = cellsOf(kCells);
+
 QWidget *buildTask2Page(MainWindowUi &ui)
 {
     const MatchingPage page = {NAMED(stacked_vocabulaire2), NAMED(vocabulaire2), NAMED(label_7),
                                NAMED(gridLayoutWidget), NAMED(gridLayout), QRect(20, 50, 721, 261),
                                0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
-    return buildMatchingPage(ui, page, kCells);
+    return buildMatchingPage(ui, page, kTask2Cells);
 }
 
 void assignTask2Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(7);
-    ui.label_7->setText(translated(instructionHtml(QStringLiteral("II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:"))));
+    ui.label_7->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskIIInstruction))));
     ui.label_15->setText(translated(letterHtml(QStringLiteral("a)"), QStringLiteral("Mais non, j’étudie le français."))));
     fillChoices(ui.comboBox_2, letters);
     ui.comboBox_2->setCurrentText(QString());
@@ -45,13 +48,13 @@ void assignTask2Texts(MainWindowUi &ui)
     fillChoices(ui.comboBox_6, letters);
     // The last question's span also names the size; at the labels' 10 pt it looks the same.
     ui.label_12->setText(translated(richText(spanParagraph(QStringLiteral("font-size:10pt; font-weight:600;"),
-                                                   QStringLiteral("7. Quel sont vos hobbys?")))));
-    ui.label_13->setText(translated(boldHtml(QStringLiteral("6. Aimez- vous cette langue?"))));
+                                                   QString::fromUtf8(sentence::kQuestion7)))));
+    ui.label_13->setText(translated(boldHtml(QString::fromUtf8(sentence::kQuestion6))));
     ui.label_14->setText(translated(boldHtml(QStringLiteral("5. Est-ce que vous étudiez l’anglais?   "))));
     ui.label_11->setText(translated(boldHtml(QStringLiteral("4. Qu’est-ce que vous apprenez à la faculté?   "))));
-    ui.label_8->setText(translated(boldHtml(QStringLiteral("3. Pourquoi avez-vous choisi le métier du policier?"))));
+    ui.label_8->setText(translated(boldHtml(QString::fromUtf8(sentence::kQuestion3))));
     ui.label_10->setText(translated(boldHtml(QStringLiteral("1. On dit que vous êtes étudiant. "))));
-    ui.label_9->setText(translated(boldHtml(QStringLiteral("2. À quelle faculté?"))));
+    ui.label_9->setText(translated(boldHtml(QString::fromUtf8(sentence::kQuestion2))));
     fillChoices(ui.comboBox_4, letters);
     fillChoices(ui.comboBox_1, letters);
     ui.comboBox_1->setCurrentText(QString());

@@ -77,7 +77,7 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     return box;
 }
 
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCell *cells, int cellCount)
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCells &cells)
 {
     QWidget *page = makePage(ui, matching.page);
     QWidget *panel = makePanel(ui, matching.panel, page, 771);
@@ -93,8 +93,7 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const
     grid->setContentsMargins(matching.margin, matching.margin, matching.margin, matching.margin);
     grid->setSizeConstraint(matching.sizeConstraint);
 
-    for (int i = 0; i < cellCount; ++i) {
-        const MatchingCell &cell = cells[i];
+    for (const MatchingCell &cell : cells) {
         QWidget *widget = cell.label.member ? static_cast<QWidget *>(makeItemLabel(ui, cell.label, gridWidget))
                                             : makeChoiceCombo(ui, cell.box, gridWidget);
         grid->addWidget(widget, cell.row, cell.column, 1, 1);

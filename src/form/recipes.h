@@ -103,6 +103,20 @@ constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column)
     return {{}, box, row, column};
 }
 
+// A page's cells in creation order.
+struct MatchingCells {
+    const MatchingCell *first;
+    std::size_t count;
+    const MatchingCell *begin() const { return first; }
+    const MatchingCell *end() const { return first + count; }
+};
+
+template <std::size_t N>
+constexpr MatchingCells cellsOf(const MatchingCell (&cells)[N])
+{
+    return {cells, N};
+}
+
 // Pages II to V: a page, its panel and instruction line, and a grid of item labels and
 // choice boxes in a widget whose 12 pt font the cells inherit.
 struct MatchingPage {
@@ -119,13 +133,7 @@ struct MatchingPage {
 };
 
 // Builds a matching page with its cells in the order given, which is also their Tab order.
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell *cells, int cellCount);
-
-template <std::size_t N>
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell (&cells)[N])
-{
-    return buildMatchingPage(ui, page, cells, int(N));
-}
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCells &cells);
 
 // The translation lookup every initial text goes through (context "MainWindow").
 QString translated(const char *source);
