@@ -62,6 +62,16 @@ Layout *makeFlushLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *h
     return layout;
 }
 
+// A widget at a fixed place in `parent` with a style sheet of its own.
+template <class T>
+T *makePlaced(MainWindowUi &ui, const Named<T> &named, QWidget *parent, const QRect &geometry, const char *style)
+{
+    T *widget = make(ui, named, parent);
+    widget->setGeometry(geometry);
+    widget->setStyleSheet(QString::fromLatin1(style));
+    return widget;
+}
+
 // A page: a plain widget, a child of the page stack from the start. Moving a finished page
 // into the styled stack would resolve every style sheet inside it a second time.
 QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named);
