@@ -26,9 +26,10 @@ mkdir -p "$work"
 rm -f "$work/display" "$work/window.png" "$work/page-0.png"
 
 pids=()
+# The program first, then its display.
 stop_all() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
   done
 }
 trap stop_all EXIT
