@@ -9,8 +9,9 @@
 // other figures are measured inside this process on shown windows.
 
 #include "answer_key.h"
-#include "answers.h"
+#include "student.h"
 #include "baseline_window.h"
+#include "monotonic.h"
 #include "high_dpi.h"
 #include "look.h"
 #include "testutil.h"
@@ -32,7 +33,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -52,6 +52,8 @@ extern char **environ;
 #endif
 
 namespace {
+
+using bench::monotonicNs;
 
 using Samples = std::vector<double>;
 
@@ -81,13 +83,6 @@ Summary summarize(Samples samples)
     summary.q1 = quantile(samples, 0.25);
     summary.q3 = quantile(samples, 0.75);
     return summary;
-}
-
-qint64 monotonicNs()
-{
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 std::string ownDirectory()
@@ -232,12 +227,12 @@ bool hasWidget(QWidget *root, const char *name)
 // Finish reads every answer widget and writes every result label.
 bool finishIsBuilt(QWidget *window)
 {
-    for (const answers::Item &item : answers::kItems) {
-        if (!hasWidget(window, item.kind == answers::Radio ? item.right : item.widget))
+    for (const student::Item &item : student::kItems) {
+        if (!hasWidget(window, item.kind == student::Radio ? item.right : item.widget))
             return false;
     }
     for (int i = 0; i < 50; ++i) {
-        if (!window->findChild<QLabel *>(answers::resultName(i)))
+        if (!window->findChild<QLabel *>(student::resultName(i)))
             return false;
     }
     return hasWidget(window, "label_mark") && hasWidget(window, "label_mark_2");
@@ -398,11 +393,11 @@ void measureFinish(Interaction &result, int runs)
     }
     if (!result.finishBuilt)
         return;
-    const QByteArray allRight = answers::marks("RRRRR RRRRRRR RRRRR RRRRRRR RRRRRRRRRR RRRRRRRRRR RRRRRR");
+    const QByteArray allRight = student::marks("RRRRR RRRRRRR RRRRR RRRRRRR RRRRRRRRRR RRRRRRRRRR RRRRRR");
     for (int run = 0; run < runs; ++run) {
         FreshWindow::resetRun();
         FreshWindow fresh;
-        answers::giveAll(&fresh.window, allRight);
+        student::giveAll(&fresh.window, allRight);
         auto *finish = fresh.window.findChild<QPushButton *>(QStringLiteral("pushButton_3"));
         fresh.showPageOf(finish);
         settle();

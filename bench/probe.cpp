@@ -8,22 +8,18 @@
 //   shown   the window receives its show event: its constructor has returned
 //   frame   the first paint pass has run and its frame has been flushed
 
+#include "monotonic.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-qint64 monotonicNs()
-{
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
+using bench::monotonicNs;
 
 class FirstFrameProbe : public QObject
 {

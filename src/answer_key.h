@@ -7,6 +7,7 @@
 
 #include "form.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <iterator>
 
@@ -47,6 +48,8 @@ inline const Prompt *promptOf(const ChoiceItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const ComboItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const TextItem &) { return nullptr; }
 
+// Each prompt is its sentence's stem after a space, but 3 has two spaces before the dots, 4 three
+// dots for the page's ellipsis and 5 no trailing blank: so they are written out, not copied.
 inline constexpr ChoiceItem kTaskI[] = {
     {{NAMED(rb1_1), NAMED(rb1_2), NAMED(rb1_3)}, 1,
      {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, NAMED(res)},
@@ -62,12 +65,12 @@ inline constexpr ChoiceItem kTaskI[] = {
 
 inline constexpr ComboItem kTaskII[] = {
     {NAMED(comboBox_1), 6, {NAMED(exv2_1), "1. On dit que vous êtes étudiant."}, NAMED(res_6)},
-    {NAMED(comboBox_2), 3, {NAMED(exv2_2), "2. À quelle faculté?"}, NAMED(res_7)},
-    {NAMED(comboBox_3), 1, {NAMED(exv2_3), "3. Pourquoi avez-vous choisi le métier du policier?"}, NAMED(res_8)},
+    {NAMED(comboBox_2), 3, {NAMED(exv2_2), sentence::kQuestion2}, NAMED(res_7)},
+    {NAMED(comboBox_3), 1, {NAMED(exv2_3), sentence::kQuestion3}, NAMED(res_8)},
     {NAMED(comboBox_4), 4, {NAMED(exv2_4), "4. Qu’est-ce que vous apprenez à la faculté?"}, NAMED(res_9)},
     {NAMED(comboBox_5), 0, {NAMED(exv2_5), "5. Est-ce que vous étudiez l’anglais?"}, NAMED(res_10)},
-    {NAMED(comboBox_6), 2, {NAMED(exv2_6), "6. Aimez- vous cette langue?"}, NAMED(res_11)},
-    {NAMED(comboBox_7), 5, {NAMED(exv2_7), "7. Quel sont vos hobbys?"}, NAMED(res_12)},
+    {NAMED(comboBox_6), 2, {NAMED(exv2_6), sentence::kQuestion6}, NAMED(res_11)},
+    {NAMED(comboBox_7), 5, {NAMED(exv2_7), sentence::kQuestion7}, NAMED(res_12)},
 };
 
 inline constexpr ComboItem kTaskIII[] = {

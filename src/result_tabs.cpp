@@ -3,6 +3,7 @@
 
 #include "result_tabs.h"
 
+#include "form/sentences.h"
 #include "scoring.h"
 
 #include <QComboBox>
@@ -108,18 +109,14 @@ void fillTab(MainWindowUi &ui, QLabel *heading, const char *headingText, const I
 
 void fillResultTabs(MainWindowUi &ui)
 {
+    // Task I's page line lacks the heading's "I. ", so the two are written apart.
     fillTab(ui, ui.exl1_2, "I. Complétez les phrases en vous servant du texte:", kTaskI, endingVerdict);
-    fillTab(ui, ui.exv_2,
-            "II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:", kTaskII,
-            letterVerdict<kTaskIIOptions>);
-    fillTab(ui, ui.ex3, "III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:",
-            kTaskIII, letterVerdict<kTaskIIIOptions>);
-    fillTab(ui, ui.exv_4,
-            "IV. Trouvez dans la colonne droite les synonymes  pour les mots de la colonne gauche:", kTaskIV,
-            letterVerdict<kTaskIVOptions>);
-    fillTab(ui, ui.exv_5, "V. Faites correspondre les nombres suivants:", kTaskV, numberVerdict);
-    fillTab(ui, ui.exg_6, "VI. Mettez au présent les verbes entre parenthèses:", kTaskVI, typedVerdict);
-    fillTab(ui, ui.exg_7, "VII. Recomposez les phrases en rétablissant les “-”:", kTaskVII, typedVerdict);
+    fillTab(ui, ui.exv_2, sentence::kTaskIIInstruction, kTaskII, letterVerdict<kTaskIIOptions>);
+    fillTab(ui, ui.ex3, sentence::kTaskIIIInstruction, kTaskIII, letterVerdict<kTaskIIIOptions>);
+    fillTab(ui, ui.exv_4, sentence::kTaskIVInstruction, kTaskIV, letterVerdict<kTaskIVOptions>);
+    fillTab(ui, ui.exv_5, sentence::kTaskVInstruction, kTaskV, numberVerdict);
+    fillTab(ui, ui.exg_6, sentence::kTaskVIInstruction, kTaskVI, typedVerdict);
+    fillTab(ui, ui.exg_7, sentence::kTaskVIIInstruction, kTaskVII, typedVerdict);
 }
 
 } // namespace answer

@@ -2,7 +2,7 @@
 // its section and task, and every result's verdict in words, as the toolkit's accessibility
 // layer reports them.
 
-#include "answers.h"
+#include "student.h"
 #include "testutil.h"
 
 #include <QAbstractButton>
@@ -167,7 +167,7 @@ void TestAccessibility::spokenNames()
     testutil::ShownWindow shown;
     MainWindow &w = shown.window;
     if (!marks.isEmpty())
-        QVERIFY(answers::giveAll(&w, marks));
+        QVERIFY(student::giveAll(&w, marks));
     if (finish) {
         testutil::goToPage(&w, 7);
         testutil::clickFinish(&w);
@@ -197,7 +197,7 @@ void TestAccessibility::spokenNames()
     if (!finish)
         return;
     for (int i = 0; i < 50; ++i) {
-        QLabel *result = widget<QLabel>(&w, answers::resultName(i));
+        QLabel *result = widget<QLabel>(&w, student::resultName(i));
         QVERIFY(result);
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(result);
         QVERIFY(iface);
@@ -206,5 +206,5 @@ void TestAccessibility::spokenNames()
     }
 }
 
-QTEST_MAIN(TestAccessibility)
+FRENCH_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

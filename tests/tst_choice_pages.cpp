@@ -701,5 +701,5 @@ void ChoicePagesTest::choicesSurviveNavigation()
     }
 }
 
-QTEST_MAIN(ChoicePagesTest)
+FRENCH_TEST_MAIN(ChoicePagesTest)
 #include "tst_choice_pages.moc"

@@ -1,7 +1,7 @@
 // The whole test taken as a student takes it: mouse clicks on the endings and on Next,
 // letters chosen with the keyboard, answers typed key by key, then Finish and the tabs.
 
-#include "answers.h"
+#include "student.h"
 #include "testutil.h"
 
 #include <QLabel>
@@ -158,18 +158,18 @@ void TestEndToEnd::studentTakesTheTest()
         const char *style;
     };
     const Shown results[] = {
-        {"res_2", QStringLiteral(" c) à Cannes-Ecluse et à Saint-Cyr-au-Mont-d'Or. "), answers::kGreen},
-        {"res_3", QStringLiteral(" b) du Ministère de l’Intérieur;"), answers::kRed},
-        {"res_5", QStringLiteral(" Відповіді нема"), answers::kRed},
-        {"res_10", QStringLiteral("Відповіді нема"), answers::kRed},
-        {"res_25", QStringLiteral("f) 37"), answers::kGreen},
-        {"res_32", QStringLiteral("i) 84"), answers::kRedTaskV},
-        {"res_35", QStringLiteral("1. sommes"), answers::kGreen},
-        {"res_36", QStringLiteral("2. Sais"), answers::kRed},
-        {"res_37", QStringLiteral("3. dit"), answers::kGreen},
-        {"res_44", QStringLiteral("10. Відповіді нема"), answers::kRed},
-        {"res_46", QStringLiteral("2. il me le donner"), answers::kRed},
-        {"res_47", QStringLiteral("3. donne-le-moi"), answers::kGreen},
+        {"res_2", QStringLiteral(" c) à Cannes-Ecluse et à Saint-Cyr-au-Mont-d'Or. "), student::kGreen},
+        {"res_3", QStringLiteral(" b) du Ministère de l’Intérieur;"), student::kRed},
+        {"res_5", QStringLiteral(" Відповіді нема"), student::kRed},
+        {"res_10", QStringLiteral("Відповіді нема"), student::kRed},
+        {"res_25", QStringLiteral("f) 37"), student::kGreen},
+        {"res_32", QStringLiteral("i) 84"), student::kRedTaskV},
+        {"res_35", QStringLiteral("1. sommes"), student::kGreen},
+        {"res_36", QStringLiteral("2. Sais"), student::kRed},
+        {"res_37", QStringLiteral("3. dit"), student::kGreen},
+        {"res_44", QStringLiteral("10. Відповіді нема"), student::kRed},
+        {"res_46", QStringLiteral("2. il me le donner"), student::kRed},
+        {"res_47", QStringLiteral("3. donne-le-moi"), student::kGreen},
     };
     for (const Shown &expected : results) {
         QCOMPARE(label(&w, expected.label)->text(), expected.text);
@@ -177,7 +177,7 @@ void TestEndToEnd::studentTakesTheTest()
     }
     QCOMPARE(label(&w, "res_6")->text(), widget<QLabel>(&w, "label_21")->text());
     QCOMPARE(label(&w, "res_11")->text(), widget<QLabel>(&w, "label_15")->text());
-    QCOMPARE(label(&w, "res_11")->styleSheet(), QString::fromLatin1(answers::kRed));
+    QCOMPARE(label(&w, "res_11")->styleSheet(), QString::fromLatin1(student::kRed));
 
     // The student looks through the tabs with the mouse.
     auto *tabs = widget<QTabWidget>(&w, "tabWidget");
@@ -192,10 +192,10 @@ void TestEndToEnd::studentTakesTheTest()
     }
     int green = 0;
     for (int i = 0; i < 50; ++i)
-        green += label(&w, qPrintable(answers::resultName(i)))->styleSheet() == QLatin1String(answers::kGreen);
+        green += label(&w, qPrintable(student::resultName(i)))->styleSheet() == QLatin1String(student::kGreen);
     QCOMPARE(green, 42);
     QCOMPARE(correctCount, 42);
 }
 
-QTEST_MAIN(TestEndToEnd)
+FRENCH_TEST_MAIN(TestEndToEnd)
 #include "tst_end_to_end.moc"

@@ -1,7 +1,7 @@
 // Finish: counting, points, grade and the filled result tabs. Every scenario is a data row
 // and so its own process: correctCount is program-wide and only ever grows.
 
-#include "answers.h"
+#include "student.h"
 #include "testutil.h"
 
 #include <QLabel>
@@ -10,7 +10,7 @@
 
 #include <random>
 
-using answers::kItems;
+using student::kItems;
 using testutil::widget;
 
 namespace {
@@ -36,7 +36,7 @@ int greenLabels(QWidget *w)
 {
     int green = 0;
     for (int i = 0; i < 50; ++i)
-        green += label(w, answers::resultName(i))->styleSheet() == QLatin1String(answers::kGreen);
+        green += label(w, student::resultName(i))->styleSheet() == QLatin1String(student::kGreen);
     return green;
 }
 
@@ -54,12 +54,12 @@ QByteArray seededMarks(unsigned seed)
 QStringList answerState(QWidget *w)
 {
     QStringList state;
-    for (const answers::Item &item : kItems) {
-        if (item.kind == answers::Radio) {
+    for (const student::Item &item : kItems) {
+        if (item.kind == student::Radio) {
             const QString group = QString::fromLatin1(item.right).left(4);
             for (int b = 1; b <= 3; ++b)
                 state << QString::number(widget<QRadioButton>(w, group + QString::number(b))->isChecked());
-        } else if (item.kind == answers::Combo) {
+        } else if (item.kind == student::Combo) {
             state << QString::number(widget<QComboBox>(w, QString::fromLatin1(item.widget))->currentIndex());
         } else {
             auto *edit = widget<QTextEdit>(w, QString::fromLatin1(item.widget));
@@ -103,7 +103,7 @@ void TestFinish::finish_data()
     QTest::addColumn<QString>("grade");
 
     auto row = [](const char *name, const char *pattern, const char *points, const char *grade) {
-        QTest::newRow(name) << answers::marks(pattern) << QString::fromLatin1(points) << QString::fromUtf8(grade);
+        QTest::newRow(name) << student::marks(pattern) << QString::fromLatin1(points) << QString::fromUtf8(grade);
     };
     row("nothing answered", "----- ------- ----- ------- ---------- ---------- ------", "0", "Mal!");
     row("everything right", "RRRRR RRRRRRR RRRRR RRRRRRR RRRRRRRRRR RRRRRRRRRR RRRRRR", "100", "Trés bien!");
@@ -122,9 +122,9 @@ void TestFinish::finish_data()
     row("typed only", "----- ------- ----- ------- ---------- RRRRRRRRRR RRRRRR", "32", "Mal!");
     for (unsigned seed : {7u, 2013u, 80600u}) {
         const QByteArray marks = seededMarks(seed);
-        const int right = answers::rightCount(marks);
+        const int right = student::rightCount(marks);
         QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed)))
-            << marks << QString::number(2 * right) << QString::fromUtf8(answers::gradeForItems(right));
+            << marks << QString::number(2 * right) << QString::fromUtf8(student::gradeForItems(right));
     }
 }
 
@@ -137,19 +137,19 @@ void TestFinish::finish()
 
     testutil::ShownWindow shown;
     MainWindow &w = shown.window;
-    QVERIFY(answers::giveAll(&w, marks));
+    QVERIFY(student::giveAll(&w, marks));
     finishFromLastPage(w);
 
-    QCOMPARE(correctCount, answers::rightCount(marks));
+    QCOMPARE(correctCount, student::rightCount(marks));
     QCOMPARE(label(&w, "label_mark")->text(), points);
     QCOMPARE(label(&w, "label_mark_2")->text(), grade);
     for (int i = 0; i < 50; ++i) {
-        QLabel *result = label(&w, answers::resultName(i));
-        const QString where = answers::resultName(i) + QStringLiteral(" (mark ") + QLatin1Char(marks[i])
+        QLabel *result = label(&w, student::resultName(i));
+        const QString where = student::resultName(i) + QStringLiteral(" (mark ") + QLatin1Char(marks[i])
                               + QLatin1Char(')');
-        QVERIFY2(result->text() == answers::expectedText(&w, kItems[i], marks[i]),
+        QVERIFY2(result->text() == student::expectedText(&w, kItems[i], marks[i]),
                  qPrintable(where + QStringLiteral(": ") + result->text()));
-        QVERIFY2(result->styleSheet() == answers::expectedStyle(kItems[i], marks[i]),
+        QVERIFY2(result->styleSheet() == student::expectedStyle(kItems[i], marks[i]),
                  qPrintable(where + QStringLiteral(": ") + result->styleSheet()));
     }
     QCOMPARE(greenLabels(&w), correctCount);
@@ -198,15 +198,15 @@ void TestFinish::taskItems()
     testutil::ShownWindow shown;
     MainWindow &w = shown.window;
     for (int i = 0; i < items.size(); ++i)
-        QVERIFY(answers::give(&w, kItems[items[i]], itemMarks[i]));
+        QVERIFY(student::give(&w, kItems[items[i]], itemMarks[i]));
     finishFromLastPage(w);
 
     const bool taskV = kItems[items[0]].task == 5;
-    const char *red = taskV ? answers::kRedTaskV : answers::kRed;
+    const char *red = taskV ? student::kRedTaskV : student::kRed;
     for (int i = 0; i < items.size(); ++i) {
-        QLabel *result = label(&w, answers::resultName(items[i]));
+        QLabel *result = label(&w, student::resultName(items[i]));
         QCOMPARE(rendered(result->text()), texts[i]);
-        QCOMPARE(result->styleSheet(), QString::fromLatin1(itemMarks[i] == 'R' ? answers::kGreen : red));
+        QCOMPARE(result->styleSheet(), QString::fromLatin1(itemMarks[i] == 'R' ? student::kGreen : red));
     }
     QCOMPARE(correctCount, 1);
 }
@@ -246,9 +246,9 @@ void TestFinish::typedAnswers()
     edit->setPlainText(typed);
     finishFromLastPage(w);
 
-    QLabel *result = label(&w, answers::resultName(item));
+    QLabel *result = label(&w, student::resultName(item));
     QCOMPARE(result->text(), text);
-    QCOMPARE(result->styleSheet(), QString::fromLatin1(right ? answers::kGreen : answers::kRed));
+    QCOMPARE(result->styleSheet(), QString::fromLatin1(right ? student::kGreen : student::kRed));
     QCOMPARE(correctCount, right ? 1 : 0);
 }
 
@@ -339,7 +339,7 @@ void TestFinish::finalState()
 {
     testutil::ShownWindow shown;
     MainWindow &w = shown.window;
-    QVERIFY(answers::giveAll(&w, answers::marks("RW-RW -RW-RW- RW-RW -RW-RW- RW-RW-RW-R W-RW-RW-RW -RW-RW")));
+    QVERIFY(student::giveAll(&w, student::marks("RW-RW -RW-RW- RW-RW -RW-RW- RW-RW-RW-R W-RW-RW-RW -RW-RW")));
     testutil::goToPage(&w, 7);
     const QStringList before = answerState(&w);
     testutil::clickFinish(&w);
@@ -375,7 +375,7 @@ void TestFinish::finishOnlyFromTheLastPage()
 {
     testutil::ShownWindow shown;
     MainWindow &w = shown.window;
-    QVERIFY(answers::giveAll(&w, answers::marks("RRRRR RRRRRRR RRRRR RRRRRRR RRRRRRRRRR RRRRRRRRRR RRRRRR")));
+    QVERIFY(student::giveAll(&w, student::marks("RRRRR RRRRRRR RRRRR RRRRRRR RRRRRRRRRR RRRRRRRRRR RRRRRR")));
     for (int page = 0; page < 7; ++page) {
         QVERIFY(!testutil::button(&w, "pushButton_3")->isVisible());
         clickThroughWindow(w, "pushButton_3");
@@ -388,5 +388,5 @@ void TestFinish::finishOnlyFromTheLastPage()
     QCOMPARE(correctCount, 50);
 }
 
-QTEST_MAIN(TestFinish)
+FRENCH_TEST_MAIN(TestFinish)
 #include "tst_finish.moc"

@@ -7,37 +7,11 @@
 #include <QMetaMethod>
 #include <QProcess>
 #include <QTimer>
-#include <QTranslator>
 
+using testutil::RecordingTranslator;
 using testutil::widget;
 
 namespace {
-
-// Records every lookup and answers with a marked text, so a test sees which texts
-// went through the translation lookup, and in which order.
-class RecordingTranslator : public QTranslator
-{
-public:
-    struct Lookup {
-        QString context;
-        QString source;
-        QString disambiguation;
-        int n;
-    };
-    QList<Lookup> lookups;
-
-    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
-    {
-        // The toolkit's own lookups (contexts such as "QGuiApplication") are not ours.
-        if (context[0] == 'Q')
-            return QString();
-        auto *self = const_cast<RecordingTranslator *>(this);
-        self->lookups.append({QString::fromUtf8(context), QString::fromUtf8(source),
-                              QString::fromUtf8(disambiguation), n});
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 const QString kTitle = QStringLiteral("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE.");
 
@@ -359,5 +333,5 @@ void TestFrame::missingDisplayIsExplained()
     QVERIFY2(errors.contains(QLatin1String("xvfb-run")), qPrintable(errors));
 }
 
-QTEST_MAIN(TestFrame)
+FRENCH_TEST_MAIN(TestFrame)
 #include "tst_frame.moc"

@@ -4,7 +4,7 @@
 // Runs once as is and once at 150 % (QT_SCALE_FACTOR=1.5); a Windows build also runs it on the
 // windows platform, whose default font only Windows itself gives.
 
-#include "answers.h"
+#include "student.h"
 #include "look.h"
 
 #include <QFontDatabase>
@@ -220,7 +220,7 @@ void TestLook::everyPageAndTabFits()
     MainWindow &w = shown.window;
     // Right answers fill every result label; the untouched edits keep their neutral look.
     QByteArray all(50, 'R');
-    QVERIFY(answers::giveAll(&w, all));
+    QVERIFY(student::giveAll(&w, all));
 
     QStringList found;
     for (int page = 0; page <= 7; ++page) {
@@ -244,5 +244,5 @@ void TestLook::everyPageAndTabFits()
     QVERIFY2(found.isEmpty(), "texts are cut off or unreadable; see the warnings above");
 }
 
-QTEST_MAIN(TestLook)
+FRENCH_TEST_MAIN(TestLook)
 #include "tst_look.moc"

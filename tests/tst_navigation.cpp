@@ -159,5 +159,5 @@ void TestNavigation::sectionLabelKeepsItsLook()
     QCOMPARE(section->font().pointSize(), 16);
 }
 
-QTEST_MAIN(TestNavigation)
+FRENCH_TEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"

@@ -4,7 +4,7 @@
 // A failure names its seed and event, so the run can be replayed:
 //     tst_random_input "session:seed 7"
 
-#include "answers.h"
+#include "student.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -57,8 +57,8 @@ struct Session {
 
     void setUp()
     {
-        for (const answers::Item &item : answers::kItems) {
-            if (item.kind != answers::Typed)
+        for (const student::Item &item : student::kItems) {
+            if (item.kind != student::Typed)
                 continue;
             QTextEdit *edit = widget<QTextEdit>(&window(), QString::fromLatin1(item.widget));
             const int index = edits.size();
@@ -205,16 +205,16 @@ struct Session {
     int rightItems()
     {
         int count = 0;
-        for (const answers::Item &item : answers::kItems) {
+        for (const student::Item &item : student::kItems) {
             const QString right = QString::fromUtf8(item.right);
             switch (item.kind) {
-            case answers::Radio:
+            case student::Radio:
                 count += widget<QRadioButton>(&window(), right)->isChecked();
                 break;
-            case answers::Combo:
+            case student::Combo:
                 count += widget<QComboBox>(&window(), QString::fromLatin1(item.widget))->currentText() == right;
                 break;
-            case answers::Typed:
+            case student::Typed:
                 count += widget<QTextEdit>(&window(), QString::fromLatin1(item.widget))->toPlainText() == right;
                 break;
             }
@@ -269,13 +269,13 @@ void TestRandomInput::session()
     const int points = widget<QLabel>(&s.window(), "label_mark")->text().toInt();
     int green = 0;
     for (int i = 0; i < 50; ++i)
-        green += widget<QLabel>(&s.window(), answers::resultName(i))->styleSheet() == QLatin1String(answers::kGreen);
+        green += widget<QLabel>(&s.window(), student::resultName(i))->styleSheet() == QLatin1String(student::kGreen);
     QVERIFY2(green * 2 == points, qPrintable(s.where()));
     QVERIFY2(green == expected, qPrintable(s.where()));
     QCOMPARE(correctCount, expected);
     QCOMPARE(widget<QLabel>(&s.window(), "label_mark_2")->text(),
-             QString::fromUtf8(answers::gradeForItems(expected)));
+             QString::fromUtf8(student::gradeForItems(expected)));
 }
 
-QTEST_MAIN(TestRandomInput)
+FRENCH_TEST_MAIN(TestRandomInput)
 #include "tst_random_input.moc"

@@ -14,7 +14,6 @@
 #include <QStyleOptionButton>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 using testutil::kPanelStyle;
@@ -137,25 +136,6 @@ QList<QTextCharFormat> formats(const QTextBlock &block)
             list << it.fragment().charFormat();
     return list;
 }
-
-class RecordingTranslator : public QTranslator
-{
-public:
-    struct Lookup {
-        QByteArray context;
-        QString source;
-        bool disambiguated;
-        int n;
-    };
-    mutable QList<Lookup> lookups;
-
-    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
-    {
-        lookups.append({QByteArray(context), QString::fromUtf8(source), disambiguation != nullptr, n});
-        return QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 
@@ -520,7 +500,7 @@ void TestReadingTask1::passageFitsItsLabel()
 
 void TestReadingTask1::textsGoThroughTheLookupInCreationOrder()
 {
-    RecordingTranslator translator;
+    testutil::RecordingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     MainWindow window;
     QCoreApplication::removeTranslator(&translator);
@@ -541,9 +521,9 @@ void TestReadingTask1::textsGoThroughTheLookupInCreationOrder()
         while (at < translator.lookups.size() && translator.lookups.at(at).source != entry.second)
             ++at;
         QVERIFY2(at < translator.lookups.size(), qPrintable(entry.first + QStringLiteral(" not looked up in order")));
-        const RecordingTranslator::Lookup &lookup = translator.lookups.at(at);
-        QCOMPARE(lookup.context, QByteArray("MainWindow"));
-        QVERIFY(!lookup.disambiguated);
+        const testutil::RecordingTranslator::Lookup &lookup = translator.lookups.at(at);
+        QCOMPARE(lookup.context, QStringLiteral("MainWindow"));
+        QVERIFY(lookup.disambiguation.isNull());
         QCOMPARE(lookup.n, -1);
         from = at + 1;
     }
@@ -657,5 +637,5 @@ void TestReadingTask1::passageUnchangedAfterNextAndBack()
     QCOMPARE(label->geometry(), QRect(20, 40, 731, 341));
 }
 
-QTEST_MAIN(TestReadingTask1)
+FRENCH_TEST_MAIN(TestReadingTask1)
 #include "tst_reading_task1.moc"

@@ -290,5 +290,5 @@ void TestResultPage::notShownBeforeFinish()
     QCOMPARE(widget<QTabWidget>(&w, "tabWidget")->currentIndex(), 0);
 }
 
-QTEST_MAIN(TestResultPage)
+FRENCH_TEST_MAIN(TestResultPage)
 #include "tst_result_page.moc"

@@ -689,5 +689,5 @@ void TypedAnswersTest::megabytePaste()
           pasteMs, paintMs, markMs, readMs, keyMs);
 }
 
-QTEST_MAIN(TypedAnswersTest)
+FRENCH_TEST_MAIN(TypedAnswersTest)
 #include "tst_typed_answers.moc"

@@ -22,6 +22,15 @@ const char kNeutralEditStyleVI[] = "border: 1px solid #000;";
 const char kNeutralEditStyleVII[] = "border: 1px solid #000000;";
 const char kResultBoxStyle[] = "border: 1px solid #000;\nbackground: #fff;\n";
 
+void missingWidget(const char *className, const QString &name)
+{
+    const QByteArray message = QByteArray("no ") + className + " named " + name.toUtf8();
+    // Outside a test function (the tools, the benchmark) the exception alone says it.
+    if (QTest::currentTestFunction())
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    throw MissingWidget(message.toStdString());
+}
+
 QString plainText(const QString &html)
 {
     QTextDocument document;
@@ -52,6 +61,15 @@ void goToPage(const QObject *root, int page)
 {
     while (currentPage(root) < page)
         clickNext(root);
+}
+
+QString RecordingTranslator::translate(const char *context, const char *source, const char *disambiguation,
+                                       int n) const
+{
+    // The toolkit's own lookups (contexts such as "QGuiApplication") are not the program's.
+    if (context[0] != 'Q')
+        lookups.append({QString::fromUtf8(context), QString::fromUtf8(source), QString::fromUtf8(disambiguation), n});
+    return QString();
 }
 
 ShownWindow::ShownWindow()

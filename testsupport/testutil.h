@@ -11,18 +11,44 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTranslator>
+
+#include <stdexcept>
 
 namespace testutil {
 
-// The named widget, or a test failure (returned as nullptr) naming what is missing.
+// What a lookup throws for a widget that is not there, after failing the running test with
+// the same words ("no QLabel named res_6"). Callers may then use what they get unchecked.
+class MissingWidget : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void missingWidget(const char *className, const QString &name);
+
+// The named widget; never null.
 template <class T>
 T *widget(const QObject *root, const QString &name)
 {
     T *found = root->findChild<T *>(name);
     if (!found)
-        qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+        missingWidget(T::staticMetaObject.className(), name);
     return found;
 }
+
+// QTEST_MAIN, for tests that look widgets up: QtTest records the failure of a test function
+// that a missing widget ended, then throws the exception on, which ends the process here as
+// a failed run instead of through std::terminate.
+#define FRENCH_TEST_MAIN(TestObject)                                                                     \
+    int main(int argc, char *argv[])                                                                    \
+    {                                                                                                   \
+        try {                                                                                           \
+            QTEST_MAIN_IMPL(TestObject)                                                                 \
+        } catch (const ::testutil::MissingWidget &) {                                                   \
+            return 1;                                                                                   \
+        }                                                                                               \
+    }
 
 QPushButton *button(const QObject *root, const char *name);
 
@@ -50,6 +76,23 @@ extern const char kResultBoxStyle[];    // the result page's headings and prompt
 
 // The words a rich text shows, without its markup.
 QString plainText(const QString &html);
+
+// Records every lookup of the program's texts and translates none, so a test sees which texts
+// went through the translation lookup, and in which order.
+class RecordingTranslator : public QTranslator
+{
+public:
+    struct Lookup {
+        QString context;
+        QString source;
+        QString disambiguation; // null when none was given
+        int n;
+    };
+    mutable QList<Lookup> lookups;
+
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override;
+    bool isEmpty() const override { return false; }
+};
 
 // A shown window that has been laid out and exposed, ready for real input events.
 struct ShownWindow {

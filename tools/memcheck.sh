@@ -6,14 +6,7 @@ set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${BUILD_DIR:-$root_dir/build}"
 
-if ! command -v valgrind >/dev/null 2>&1; then
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
-  fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends valgrind
-fi
+"$root_dir/tools/install_packages.sh" valgrind
 "$root_dir/tools/setup.sh"
 
 log="$build_dir/memcheck.log"

@@ -15,11 +15,8 @@ export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:malloc_context_size=
 export LSAN_OPTIONS="suppressions=$root_dir/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-# A new build directory takes its flags from these; the explicit configure below covers an old one.
-CXXFLAGS="$sanitize" LDFLAGS="-fsanitize=address,undefined" "$root_dir/tools/setup.sh"
-cmake -S "$root_dir" -B "$BUILD_DIR" -DCMAKE_CXX_FLAGS="$sanitize" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+# Given on the command line, the flags hold for a new build directory and an old one alike.
+"$root_dir/tools/setup.sh" -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 
 cd "$BUILD_DIR"
 # The packaging checks build and inspect the package, not the program's memory; the plain run has them.

@@ -4,7 +4,7 @@
 // a look at every result tab, Close. The program then shuts down as it always does.
 // Exit status 0 when the points shown are the ones the answers earn, 3 otherwise.
 
-#include "answers.h"
+#include "student.h"
 #include "testutil.h"
 #include "window.h"
 
@@ -33,17 +33,17 @@ bool onShownPage(QWidget *window, QWidget *target)
     return stack->currentWidget()->isAncestorOf(target);
 }
 
-void answer(QWidget *window, const answers::Item &item, char mark)
+void answer(QWidget *window, const student::Item &item, char mark)
 {
     const char *value = mark == 'R' ? item.right : item.wrong;
     switch (item.kind) {
-    case answers::Radio: {
+    case student::Radio: {
         auto *button = testutil::widget<QRadioButton>(window, QString::fromLatin1(value));
         // The indicator, which is inside the button's click area whatever its text.
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(qMin(8, button->width() / 2), button->height() / 2));
         break;
     }
-    case answers::Combo: {
+    case student::Combo: {
         auto *box = testutil::widget<QComboBox>(window, QString::fromLatin1(item.widget));
         if (item.number == 1) {
             // Open the list and dismiss it once per task, as a student looking first would.
@@ -56,7 +56,7 @@ void answer(QWidget *window, const answers::Item &item, char mark)
             QTest::keyClick(box, Qt::Key_Down);
         break;
     }
-    case answers::Typed: {
+    case student::Typed: {
         auto *edit = testutil::widget<QTextEdit>(window, QString::fromLatin1(item.widget));
         testutil::click(edit);
         QTest::keyClicks(edit, QString::fromUtf8(value));
@@ -78,12 +78,12 @@ void check(bool condition, const char *what)
 void play(QWidget *window)
 {
     check(QTest::qWaitForWindowExposed(window), "window not exposed");
-    const QByteArray marks = answers::marks(kPattern);
+    const QByteArray marks = student::marks(kPattern);
     for (int page = 0; page <= 7; ++page) {
         for (int i = 0; i < 50; ++i) {
-            const answers::Item &item = answers::kItems[i];
+            const student::Item &item = student::kItems[i];
             QWidget *target = testutil::widget<QWidget>(
-                window, QString::fromLatin1(item.kind == answers::Radio ? item.right : item.widget));
+                window, QString::fromLatin1(item.kind == student::Radio ? item.right : item.widget));
             if (marks[i] != '-' && target && onShownPage(window, target))
                 answer(window, item, marks[i]);
         }
@@ -99,7 +99,7 @@ void play(QWidget *window)
 
     testutil::clickFinish(window);
     QApplication::processEvents();
-    const int points = 2 * answers::rightCount(marks);
+    const int points = 2 * student::rightCount(marks);
     const auto *mark = testutil::widget<QLabel>(window, QStringLiteral("label_mark"));
     check(mark && mark->text() == QString::number(points), "points shown differ from the answers given");
 

@@ -47,22 +47,6 @@ const char kCloseStyle[] =
     "stop:1 rgba(255, 0, 0, 255));\ncolor: rgb(255, 255, 255);\nfont: bold 10pt \"Trebuchet MS\";\n"
     "border: 1px solid #000;\nborder-radius: 5px;\nheight:20px;\n";
 
-QLabel *makeFrameLabel(MainWindowUi &ui, const Named<QLabel> &named, const QRect &geometry, const char *style)
-{
-    QLabel *label = make(ui, named, ui.centralWidget);
-    label->setGeometry(geometry);
-    label->setStyleSheet(QString::fromLatin1(style));
-    return label;
-}
-
-QPushButton *makeButton(MainWindowUi &ui, const Named<QPushButton> &named, const QRect &geometry, const char *style)
-{
-    QPushButton *button = make(ui, named, ui.centralWidget);
-    button->setGeometry(geometry);
-    button->setStyleSheet(QString::fromLatin1(style));
-    return button;
-}
-
 } // namespace
 
 void MainWindowUi::setupForm(MainWindow *window)
@@ -79,7 +63,7 @@ void MainWindowUi::setupForm(MainWindow *window)
 
     make(*this, NAMED(centralWidget), static_cast<QWidget *>(window));
 
-    makeFrameLabel(*this, NAMED(label_3), QRect(10, 560, 131, 31), kFooterStyle);
+    makePlaced(*this, NAMED(label_3), centralWidget, QRect(10, 560, 131, 31), kFooterStyle);
     make(*this, NAMED(stackedWidget), centralWidget);
     stackedWidget->setGeometry(QRect(0, 90, 801, 461));
     stackedWidget->setStyleSheet(QString::fromLatin1(kStackStyle));
@@ -96,29 +80,31 @@ void MainWindowUi::setupForm(MainWindow *window)
     stackedWidget->addWidget(buildTask7Page(*this));
     stackedWidget->addWidget(buildResultPage(*this));
 
-    makeFrameLabel(*this, NAMED(label), QRect(30, 20, 101, 21), kTitleStyle);
-    makeFrameLabel(*this, NAMED(label_4), QRect(30, 50, 200, 31), kSectionStyle);
+    makePlaced(*this, NAMED(label), centralWidget, QRect(30, 20, 101, 21), kTitleStyle);
+    makePlaced(*this, NAMED(label_4), centralWidget, QRect(30, 50, 200, 31), kSectionStyle);
     label_4->setMinimumSize(QSize(200, 0));
     label_4->setTextFormat(Qt::RichText);
-    makeFrameLabel(*this, NAMED(label_24), QRect(580, 10, 211, 31), kPointsStyle);
+    makePlaced(*this, NAMED(label_24), centralWidget, QRect(580, 10, 211, 31), kPointsStyle);
     label_24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    makeButton(*this, NAMED(pushButton_3), QRect(577, 570, 100, 22), kFinishStyle);
+    makePlaced(*this, NAMED(pushButton_3), centralWidget, QRect(577, 570, 100, 22), kFinishStyle);
     pushButton_3->setEnabled(true);
-    makeButton(*this, NAMED(pushButton_1), QRect(364, 570, 100, 22), kBackStyle);
-    makeButton(*this, NAMED(close_button), QRect(683, 570, 100, 22), kCloseStyle);
+    makePlaced(*this, NAMED(pushButton_1), centralWidget, QRect(364, 570, 100, 22), kBackStyle);
+    makePlaced(*this, NAMED(close_button), centralWidget, QRect(683, 570, 100, 22), kCloseStyle);
     close_button->setEnabled(true);
-    makeButton(*this, NAMED(pushButton_2), QRect(470, 570, 101, 22), kNextStyle);
+    makePlaced(*this, NAMED(pushButton_2), centralWidget, QRect(470, 570, 101, 22), kNextStyle);
 
     window->setCentralWidget(centralWidget);
 
     assignTexts(window);
 
     stackedWidget->setCurrentIndex(8);
-    // Every box starts empty: no answer is preselected.
-    for (QComboBox *box : {comboBox_2, comboBox_7, comboBox_5, comboBox_3, comboBox_6, comboBox_4, comboBox_1,
-                           v3_5, v3_2, v3_3, v3_1, v3_4, v4_2, v4_7, v4_5, v4_3, v4_6, v4_4, v4_1,
-                           v5_1, v5_2, v5_3, v5_4, v5_5, v5_6, v5_7, v5_8, v5_9, v5_10})
-        box->setCurrentIndex(-1);
+    // Every box starts empty, no answer preselected; they are cleared in creation order.
+    for (const MatchingCells &cells : {kTask2Cells, kTask3Cells, kTask4Cells, kTask5Cells}) {
+        for (const MatchingCell &cell : cells) {
+            if (cell.box.member)
+                (this->*cell.box.member)->setCurrentIndex(-1);
+        }
+    }
     tabWidget->setCurrentIndex(0);
 
     QMetaObject::connectSlotsByName(window);

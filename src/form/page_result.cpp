@@ -67,14 +67,6 @@ const ResultTab kTabs[] = {
      NAMED(verticalLayout_12), {}, 2, itemLabels<answer::kTaskVII>, "Завдання 7"},
 };
 
-QLabel *makeTopRowLabel(MainWindowUi &ui, const Named<QLabel> &named, const QRect &geometry)
-{
-    QLabel *label = make(ui, named, ui.result);
-    label->setGeometry(geometry);
-    label->setStyleSheet(QString::fromLatin1(kTopRowStyle));
-    return label;
-}
-
 // A white box with a black frame; long answers wrap inside it rather than widen it.
 QLabel *makeBoxLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *parent, int pointSize)
 {
@@ -117,10 +109,10 @@ QWidget *buildTab(MainWindowUi &ui, const ResultTab &tab)
 QWidget *buildResultPage(MainWindowUi &ui)
 {
     makePage(ui, NAMED(result), "RÉSULTAT");
-    makeTopRowLabel(ui, NAMED(label_88), QRect(30, 10, 181, 21));
-    makeTopRowLabel(ui, NAMED(label_mark), QRect(220, 10, 81, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    makeTopRowLabel(ui, NAMED(label_89), QRect(310, 10, 111, 21));
-    makeTopRowLabel(ui, NAMED(label_mark_2), QRect(430, 10, 101, 21))->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    makePlaced(ui, NAMED(label_88), ui.result, QRect(30, 10, 181, 21), kTopRowStyle);
+    makePlaced(ui, NAMED(label_mark), ui.result, QRect(220, 10, 81, 21), kTopRowStyle)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    makePlaced(ui, NAMED(label_89), ui.result, QRect(310, 10, 111, 21), kTopRowStyle);
+    makePlaced(ui, NAMED(label_mark_2), ui.result, QRect(430, 10, 101, 21), kTopRowStyle)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     make(ui, NAMED(tabWidget), ui.result)->setGeometry(QRect(10, 40, 781, 421));
     for (const ResultTab &tab : kTabs)

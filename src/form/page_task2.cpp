@@ -3,6 +3,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,12 +26,12 @@ const MatchingCell kCells[] = {
 // The questions in row order: what each box answers, and the texts of their labels.
 const MatchingItem kQuestions[] = {
     {NAMED(label_10), NAMED(comboBox_1), "1. On dit que vous êtes étudiant. "},
-    {NAMED(label_9), NAMED(comboBox_2), "2. À quelle faculté?"},
-    {NAMED(label_8), NAMED(comboBox_3), "3. Pourquoi avez-vous choisi le métier du policier?"},
+    {NAMED(label_9), NAMED(comboBox_2), sentence::kQuestion2},
+    {NAMED(label_8), NAMED(comboBox_3), sentence::kQuestion3},
     {NAMED(label_11), NAMED(comboBox_4), "4. Qu’est-ce que vous apprenez à la faculté?   "},
     {NAMED(label_14), NAMED(comboBox_5), "5. Est-ce que vous étudiez l’anglais?   "},
-    {NAMED(label_13), NAMED(comboBox_6), "6. Aimez- vous cette langue?"},
-    {NAMED(label_12), NAMED(comboBox_7), "7. Quel sont vos hobbys?"},
+    {NAMED(label_13), NAMED(comboBox_6), sentence::kQuestion6},
+    {NAMED(label_12), NAMED(comboBox_7), sentence::kQuestion7},
 };
 
 QString question(int number)
@@ -40,18 +41,20 @@ QString question(int number)
 
 } // namespace
 
+const MatchingCells kTask2Cells = cellsOf(kCells);
+
 QWidget *buildTask2Page(MainWindowUi &ui)
 {
     const MatchingPage page = {NAMED(stacked_vocabulaire2), "VOCABULAIRE, II", NAMED(vocabulaire2), NAMED(label_7),
                                NAMED(gridLayoutWidget), NAMED(gridLayout), QRect(20, 50, 721, 261),
                                0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
-    return buildMatchingPage(ui, page, kCells, kQuestions);
+    return buildMatchingPage(ui, page, kTask2Cells, kQuestions);
 }
 
 void assignTask2Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(7);
-    ui.label_7->setText(translated(instructionHtml(QStringLiteral("II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:"))));
+    ui.label_7->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskIIInstruction))));
     ui.label_15->setText(translated(letterHtml(QStringLiteral("a)"), QStringLiteral("Mais non, j’étudie le français."))));
     fillChoices(ui.comboBox_2, letters);
     ui.comboBox_2->setCurrentText(QString());

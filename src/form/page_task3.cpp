@@ -4,6 +4,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,18 +38,20 @@ QString expression(int number)
 
 } // namespace
 
+const MatchingCells kTask3Cells = cellsOf(kCells);
+
 QWidget *buildTask3Page(MainWindowUi &ui)
 {
     const MatchingPage page = {NAMED(stacked_vocabulaire3), "VOCABULAIRE, III", NAMED(vocabulaire3), NAMED(label_22),
                                NAMED(gridLayoutWidget_3), NAMED(gridLayout_3), QRect(20, 50, 721, 191),
                                0, QLayout::SetDefaultConstraint, 3, {47, 6, 47}};
-    return buildMatchingPage(ui, page, kCells, kExpressions);
+    return buildMatchingPage(ui, page, kTask3Cells, kExpressions);
 }
 
 void assignTask3Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(5);
-    ui.label_22->setText(translated(instructionHtml(QStringLiteral("III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:"))));
+    ui.label_22->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskIIIInstruction))));
     ui.label_3_5->setText(translated(boldHtml(expression(5))));
     fillChoices(ui.v3_5, letters);
     ui.label_3_4->setText(translated(boldHtml(expression(4))));

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -41,18 +42,20 @@ QString word(int number)
 
 } // namespace
 
+const MatchingCells kTask4Cells = cellsOf(kCells);
+
 QWidget *buildTask4Page(MainWindowUi &ui)
 {
     const MatchingPage page = {NAMED(stacked_vocabulaire4), "VOCABULAIRE, IV", NAMED(vocabulaire4), NAMED(label_25),
                                NAMED(gridLayoutWidget_4), NAMED(gridLayout_4), QRect(20, 50, 721, 241),
                                0, QLayout::SetDefaultConstraint, 3, {40, 5, 40}};
-    return buildMatchingPage(ui, page, kCells, kWords);
+    return buildMatchingPage(ui, page, kTask4Cells, kWords);
 }
 
 void assignTask4Texts(MainWindowUi &ui)
 {
     const QStringList letters = letterChoices(7);
-    ui.label_25->setText(translated(instructionHtml(QStringLiteral("IV. Trouvez dans la colonne droite les synonymes  pour les mots de la colonne gauche:"))));
+    ui.label_25->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskIVInstruction))));
     ui.var_4_1->setText(translated(letterHtml(QStringLiteral("a)"), QStringLiteral("être situé"))));
     fillChoices(ui.v4_2, letters);
     fillChoices(ui.v4_7, letters);

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -81,26 +82,27 @@ const MatchingItem kNumbers[] = {
 
 } // namespace
 
+const MatchingCells kTask5Cells = cellsOf(kCells);
+
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
     const MatchingPage page = {NAMED(stacked_vocabulaire5), "VOCABULAIRE, V", NAMED(vocabulaire5), NAMED(label_49),
                                NAMED(gridLayoutWidget_5), NAMED(gridLayout_5), QRect(20, 50, 321, 311),
                                6, QLayout::SetNoConstraint, 2, {47, 5}};
-    return buildMatchingPage(ui, page, kCells, kNumbers);
+    return buildMatchingPage(ui, page, kTask5Cells, kNumbers);
 }
 
 void assignTask5Texts(MainWindowUi &ui)
 {
     const QStringList choices = numberChoices();
-    ui.label_49->setText(translated(instructionHtml(QStringLiteral("V. Faites correspondre les nombres suivants:"))));
-    QLabel *labels[] = {ui.label_5_1, ui.label_5_2, ui.label_5_3, ui.label_5_4, ui.label_5_5,
-                        ui.label_5_6, ui.label_5_7, ui.label_5_8, ui.label_5_9, ui.label_5_10};
-    QComboBox *boxes[] = {ui.v5_1, ui.v5_2, ui.v5_3, ui.v5_4, ui.v5_5,
-                          ui.v5_6, ui.v5_7, ui.v5_8, ui.v5_9, ui.v5_10};
-    for (int row = 0; row < 10; ++row) {
-        labels[row]->setText(translated(boldHtml(QString::fromUtf8(kNumbers[row].words))));
-        fillChoices(boxes[row], choices);
-        fitLongestItem(boxes[row]);
+    ui.label_49->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskVInstruction))));
+    for (const MatchingCell &cell : kCells) {
+        if (cell.label.member) {
+            (ui.*cell.label.member)->setText(translated(boldHtml(QString::fromUtf8(kNumbers[cell.row].words))));
+        } else {
+            fillChoices(ui.*cell.box.member, choices);
+            fitLongestItem(ui.*cell.box.member);
+        }
     }
 }
 

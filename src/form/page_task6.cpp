@@ -4,6 +4,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QLabel>
 #include <QRect>
@@ -98,7 +99,7 @@ QWidget *buildTask6Page(MainWindowUi &ui)
 
 void assignTask6Texts(MainWindowUi &ui)
 {
-    ui.label_50->setText(translated(instructionHtml(QStringLiteral("VI. Mettez au présent les verbes entre parenthèses:"))));
+    ui.label_50->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskVIInstruction))));
     for (const GapItem &item : kItems) {
         (ui.*item.before.member)->setText(translated(beforeHtml(item)));
         (ui.*item.after.member)->setText(translated(boldHtml(QString::fromUtf8(item.afterText))));

@@ -4,6 +4,7 @@
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
+#include "form/sentences.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -81,7 +82,7 @@ QWidget *buildTask7Page(MainWindowUi &ui)
 void assignTask7Texts(MainWindowUi &ui)
 {
     ui.label_81->setText(
-        translated(instructionHtml(QStringLiteral("VII. Recomposez les phrases en rétablissant les “-”:"))));
+        translated(instructionHtml(QString::fromUtf8(sentence::kTaskVIIInstruction))));
     for (const WordList &list : kWordLists)
         (ui.*list.label.member)->setText(translated(boldHtml(QString::fromUtf8(list.words))));
 }

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace form {
 
+struct MatchingCells;
+
 QWidget *buildReadingPage(MainWindowUi &ui);   // page 0
 QWidget *buildTask1Page(MainWindowUi &ui);     // page 1
 QWidget *buildTask2Page(MainWindowUi &ui);     // page 2
@@ -28,6 +30,12 @@ void assignTask5Texts(MainWindowUi &ui);
 void assignTask6Texts(MainWindowUi &ui);
 void assignTask7Texts(MainWindowUi &ui);
 void assignResultTexts(MainWindowUi &ui);
+
+// The cells of the matching pages, tasks II to V, in creation order.
+extern const MatchingCells kTask2Cells;
+extern const MatchingCells kTask3Cells;
+extern const MatchingCells kTask4Cells;
+extern const MatchingCells kTask5Cells;
 
 } // namespace form
 

@@ -79,8 +79,8 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     return box;
 }
 
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCell *cells, int cellCount,
-                           const MatchingItem *items, int itemCount)
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCells &cells,
+                           const MatchingItem *items, std::size_t itemCount)
 {
     QWidget *page = makePage(ui, matching.page, matching.accessibleName);
     QWidget *panel = makePanel(ui, matching.panel, page, 771);
@@ -96,8 +96,7 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const
     grid->setContentsMargins(matching.margin, matching.margin, matching.margin, matching.margin);
     grid->setSizeConstraint(matching.sizeConstraint);
 
-    for (int i = 0; i < cellCount; ++i) {
-        const MatchingCell &cell = cells[i];
+    for (const MatchingCell &cell : cells) {
         QWidget *widget = cell.label.member ? static_cast<QWidget *>(makeItemLabel(ui, cell.label, gridWidget))
                                             : makeChoiceCombo(ui, cell.box, gridWidget);
         grid->addWidget(widget, cell.row, cell.column, 1, 1);
@@ -106,7 +105,7 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const
     for (int column = 0; column < matching.columns; ++column)
         grid->setColumnStretch(column, matching.stretch[column]);
 
-    for (int i = 0; i < itemCount; ++i)
+    for (std::size_t i = 0; i < itemCount; ++i)
         nameAnswerControl(ui.*items[i].box.member, QString::fromUtf8(items[i].words), ui.*items[i].label.member);
     return page;
 }

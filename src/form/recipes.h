@@ -62,6 +62,16 @@ Layout *makeFlushLayout(MainWindowUi &ui, const Named<Layout> &named, QWidget *h
     return layout;
 }
 
+// A widget at a fixed place in `parent` with a style sheet of its own.
+template <class T>
+T *makePlaced(MainWindowUi &ui, const Named<T> &named, QWidget *parent, const QRect &geometry, const char *style)
+{
+    T *widget = make(ui, named, parent);
+    widget->setGeometry(geometry);
+    widget->setStyleSheet(QString::fromLatin1(style));
+    return widget;
+}
+
 // A page: a plain widget, a child of the page stack from the start. Moving a finished page
 // into the styled stack would resolve every style sheet inside it a second time. Screen
 // readers know it by `accessibleName`, its section and task number.
@@ -117,6 +127,20 @@ constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column)
     return {{}, box, row, column};
 }
 
+// A page's cells in creation order.
+struct MatchingCells {
+    const MatchingCell *first;
+    std::size_t count;
+    const MatchingCell *begin() const { return first; }
+    const MatchingCell *end() const { return first + count; }
+};
+
+template <std::size_t N>
+constexpr MatchingCells cellsOf(const MatchingCell (&cells)[N])
+{
+    return {cells, N};
+}
+
 // Pages II to V: a page, its panel and instruction line, and a grid of item labels and
 // choice boxes in a widget whose 12 pt font the cells inherit.
 struct MatchingPage {
@@ -135,14 +159,14 @@ struct MatchingPage {
 
 // Builds a matching page with its cells in the order given, which is also their Tab order,
 // and names every box by its item.
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell *cells, int cellCount,
-                           const MatchingItem *items, int itemCount);
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCells &cells,
+                           const MatchingItem *items, std::size_t itemCount);
 
-template <std::size_t N, std::size_t M>
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCell (&cells)[N],
+template <std::size_t M>
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCells &cells,
                            const MatchingItem (&items)[M])
 {
-    return buildMatchingPage(ui, page, cells, int(N), items, int(M));
+    return buildMatchingPage(ui, page, cells, items, M);
 }
 
 // The translation lookup every initial text goes through (context "MainWindow").

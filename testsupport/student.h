@@ -1,5 +1,5 @@
-#ifndef FRENCH_TEST_TESTS_ANSWERS_H
-#define FRENCH_TEST_TESTS_ANSWERS_H
+#ifndef FRENCH_TEST_TESTSUPPORT_STUDENT_H
+#define FRENCH_TEST_TESTSUPPORT_STUDENT_H
 
 // The fifty items as a student sees them: the button to check, the letter or number to pick
 // by its shown text, the words to type. Kept apart from the program's key table, so that the
@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
-namespace answers {
+namespace student {
 
 enum Kind { Radio, Combo, Typed };
 
@@ -118,7 +118,7 @@ inline int rightCount(const QByteArray &marks)
     return int(marks.count('R'));
 }
 
-// Enters one answer through the widget's own interface; false if the widget or choice is missing.
+// Enters one answer through the widget's own interface; false if the box has no such choice.
 inline bool give(QWidget *window, const Item &item, char mark)
 {
     if (mark == '-')
@@ -126,24 +126,17 @@ inline bool give(QWidget *window, const Item &item, char mark)
     const char *value = mark == 'R' ? item.right : item.wrong;
     switch (item.kind) {
     case Radio:
-        if (auto *button = testutil::widget<QRadioButton>(window, QString::fromLatin1(value))) {
-            button->setChecked(true);
-            return true;
-        }
-        return false;
-    case Combo:
-        if (auto *box = testutil::widget<QComboBox>(window, QString::fromLatin1(item.widget))) {
-            const int index = box->findText(QString::fromUtf8(value));
-            box->setCurrentIndex(index);
-            return index >= 0;
-        }
-        return false;
+        testutil::widget<QRadioButton>(window, QString::fromLatin1(value))->setChecked(true);
+        return true;
+    case Combo: {
+        auto *box = testutil::widget<QComboBox>(window, QString::fromLatin1(item.widget));
+        const int index = box->findText(QString::fromUtf8(value));
+        box->setCurrentIndex(index);
+        return index >= 0;
+    }
     case Typed:
-        if (auto *edit = testutil::widget<QTextEdit>(window, QString::fromLatin1(item.widget))) {
-            edit->setPlainText(QString::fromUtf8(value));
-            return true;
-        }
-        return false;
+        testutil::widget<QTextEdit>(window, QString::fromLatin1(item.widget))->setPlainText(QString::fromUtf8(value));
+        return true;
     }
     return false;
 }
@@ -207,6 +200,6 @@ inline const char *gradeForItems(int right)
     return right >= 48 ? "Trés bien!" : right >= 38 ? "Bien!" : right >= 25 ? "Passable!" : "Mal!";
 }
 
-} // namespace answers
+} // namespace student
 
 #endif

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual display and compares its window, pixel for pixel, with
+# the snapshot tool's picture of the same first page, built in-process with the program's look
+# and the same fonts. A start that leaves out the look (fonts, style) shows another window.
+#
+#   tools/start_check.sh FRENCH-TEST FRENCH-SNAPSHOT WORK-DIR
+#
+# Needs Xvfb (Debian package xvfb) and xwininfo (x11-utils); tools/setup.sh installs both.
+# Both pictures are left in WORK-DIR.
+set -euo pipefail
+if [ $# -ne 3 ]; then
+  echo "usage: $0 FRENCH-TEST FRENCH-SNAPSHOT WORK-DIR" >&2
+  exit 2
+fi
+program=$1
+snapshot=$2
+work=$3
+title="TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."
+for tool in Xvfb xwininfo; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "start check: $tool is missing (Debian packages xvfb and x11-utils; tools/setup.sh installs them)" >&2
+    exit 1
+  fi
+done
+mkdir -p "$work"
+rm -f "$work/display" "$work/window.png" "$work/page-0.png"
+
+pids=()
+# The program first, then its display.
+stop_all() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+  done
+}
+trap stop_all EXIT
+
+# wait_for SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second until it succeeds.
+wait_for() {
+  local seconds=$1 what=$2
+  shift 2
+  for ((i = 0; i < seconds * 10; i++)); do
+    if "$@"; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "start check: $what did not happen within $seconds seconds" >&2
+  return 1
+}
+
+# Xvfb writes its display number once it accepts clients.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_for 20 "the virtual display's start (see $work/xvfb.log)" test -s "$work/display"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY QT_QPA_PLATFORM=xcb
+
+"$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+window_shown() {
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    echo "start check: $program ended before its window was shown (see $work/program.log)" >&2
+    exit 1
+  fi
+  xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+wait_for 30 "the program's window" window_shown
+window=$(xwininfo -name "$title" | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p')
+
+"$snapshot" --out "$work" --compare-window "$window" 2>"$work/snapshot.log"
