@@ -1,73 +1,209 @@
 #!/usr/bin/env bash
-# The installer under Wine, in both modes: a silent install puts the program, its licence, the
-# uninstaller, the Start-menu shortcut and the installed-programs entry where they belong; the
-# installed program starts; a silent uninstall takes all of it away again.
-# Usage: installer_check.sh <setup.exe>
+# The installer under Wine, as a classroom gets it: silent installs in both modes side by side,
+# told apart, each uninstalling only itself; an upgrade in place in a /D= folder with spaces and
+# Cyrillic letters; an older version refused over a newer one; a running program neither replaced
+# nor removed; the uninstaller run directly by an administrator on a per-user install; a folder
+# that cannot be written and a second installer at once, both refused with nothing installed.
+# Wine runs everything as administrator and shows no prompts, so only exit codes are checked.
+# Usage: installer_check.sh <setup.exe> <setup.exe of a higher version>
 set -euo pipefail
-setup=$1
+setup=$1 newer=$2
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 : "${WINEPREFIX:?source tools/windows/wine.sh first}"
-key='Software\Microsoft\Windows\CurrentVersion\Uninstall\FrenchTest'
+# shellcheck source=tools/windows/wine.sh
+source "$here/wine.sh"
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\FrenchTest'
 
 fail() { echo "installer check: $*" >&2; exit 1; }
 unix_path() { winepath --unix "$1" 2>/dev/null; }
-# A string value as Unicode text (reg query prints it in the console's code page).
-registry_value() {  # key, value name
+# A value as regedit exports it (Unicode text; reg query prints in the console's code page).
+registry_export() {  # key, value name: what stands after the '='
   local file
   file=$(mktemp --suffix=.reg)
   if wine regedit /E "$(winepath --windows "$file")" "$1" >/dev/null 2>&1; then
-    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\\/\\/g'
+    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | sed -n "s/^\"$2\"=//p"
   fi
   rm -f "$file"
 }
-
-check_mode() {  # mode, registry root, Windows install folder ('' for the default), Start-menu folder
-  local mode=$1 root=$2 folder=$3 menu=$4
-  # /D= takes the rest of the command line as it stands, spaces and all, and no quotes;
-  # wine would quote it, so cmd hands the installer the line as written here.
-  local line
-  line="$(winepath --windows "$setup") /S /$mode"
-  [ -n "$folder" ] && line+=" /D=$folder"
-  wine cmd /c "$line" || fail "/$mode: the installer failed"
-  wineserver --wait
-
-  local location
-  location=$(registry_value "$root\\$key" InstallLocation)
-  [ -n "$location" ] || fail "/$mode: no installed-programs entry under $root"
-  [ -z "$folder" ] || [ "$location" = "$folder" ] || fail "/$mode: installed in $location, not $folder"
-  local dir
-  dir=$(unix_path "$location")
-  for file in french-test.exe LICENSE.txt uninstall.exe; do
-    [ -f "$dir/$file" ] || fail "/$mode: $file is missing in $location"
-  done
-  local shortcut
-  shortcut="$(unix_path "$menu")/French Test.lnk"
-  [ -f "$shortcut" ] || fail "/$mode: no Start-menu shortcut at $menu"
-  echo "/$mode: installed in $location, shortcut and uninstaller registered"
-
-  # The installed program starts and stays up (headless, so no display is needed).
-  WINEQT_QPA_PLATFORM=offscreen wine "$location\\french-test.exe" &
-  local pid=$!
-  sleep 8
-  kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; fail "/$mode: the installed program did not stay up"; }
-  wineserver --kill
-  wait "$pid" 2>/dev/null || true
-  echo "/$mode: the installed program starts"
-
-  wine "$location\\uninstall.exe" /S "/$mode" || fail "/$mode: the uninstaller failed"
-  wineserver --wait  # the uninstaller runs on from a copy of itself
-  [ ! -e "$dir" ] || fail "/$mode: $location is still there after uninstalling: $(ls -A "$dir")"
-  [ ! -e "$shortcut" ] || fail "/$mode: the shortcut is still there after uninstalling"
-  if [ -n "$(registry_value "$root\\$key" InstallLocation)" ]; then
-    fail "/$mode: the installed-programs entry is still there after uninstalling"
-  fi
-  echo "/$mode: uninstalled without a trace"
+registry_value() {  # key, value name: a string, unescaped
+  registry_export "$1" "$2" | sed -n 's/^"\(.*\)"$/\1/p' | sed 's/\\\(["\\]\)/\1/g'
 }
+registry_dword() {  # key, value name: as a decimal number
+  local hex
+  hex=$(registry_export "$1" "$2" | sed -n 's/^dword://p')
+  [ -z "$hex" ] || echo $((16#$hex))
+}
+
+# Runs an installer or uninstaller, waits for all it started, and prints its exit status.
+# /D= takes the rest of the command line as it stands, spaces and all, and no quotes; wine
+# would quote it, so cmd hands the program the line as written here.
+# (The uninstaller runs on from a copy of itself, hence the wait; with a program still running,
+# run_now does not wait for all of Wine to end.)
+run_now() {  # Windows command line, or a program and its arguments
+  local status=0
+  if [ $# -eq 1 ]; then
+    timeout 120 wine cmd /c "$1" >/dev/null 2>&1 || status=$?
+  else
+    timeout 120 wine "$@" >/dev/null 2>&1 || status=$?
+  fi
+  echo "$status"
+}
+run() {  # as run_now
+  run_now "$@"
+  timeout 120 wineserver --wait || fail "Wine did not come to rest within 2 minutes after: $*"
+}
+setup_line() { echo "$(winepath --windows "$1") /S ${*:2}"; }
 
 win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 start_menu='Microsoft\Windows\Start Menu\Programs'
+user_menu="$(unix_path "$(win_env APPDATA)\\$start_menu")"
+all_menu="$(unix_path "$(win_env ProgramData)\\$start_menu")"
+user_folder='C:\users\Студент\AppData\Local\Programs\French Test 2026'
+user_dir=$(unix_path "$user_folder")
+all_folder="$(win_env ProgramW6432)\\French Test"
+all_dir=$(unix_path "$all_folder")
 
-# One student's folder with spaces and Cyrillic letters, as on a Ukrainian classroom PC.
-check_mode CurrentUser HKEY_CURRENT_USER 'C:\users\Студент\AppData\Local\Programs\French Test' \
-  "$(win_env APPDATA)\\$start_menu"
-# Everyone's: the default folder under Program Files.
-check_mode AllUsers HKEY_LOCAL_MACHINE '' "$(win_env ProgramData)\\$start_menu"
+expect_installed() {  # what, registry root, Windows folder, display name, version, shortcut path
+  local what=$1 root=$2 folder=$3 name=$4 version=$5 shortcut=$6 file
+  [ "$(registry_value "$root\\$uninstall_key" InstallLocation)" = "$folder" ] \
+    || fail "$what: the entry under $root does not name $folder"
+  [ "$(registry_value "$root\\$uninstall_key" DisplayName)" = "$name" ] || fail "$what: the entry is not named $name"
+  [ "$(registry_value "$root\\$uninstall_key" DisplayVersion)" = "$version" ] || fail "$what: the entry does not show $version"
+  [ "$(registry_value "$root\\$uninstall_key" QuietUninstallString)" = "\"$folder\\uninstall.exe\" /S" ] \
+    || fail "$what: the quiet uninstall string is not the quoted uninstaller"
+  local size
+  size=$(registry_dword "$root\\$uninstall_key" EstimatedSize)
+  [ "${size:-0}" -gt 10000 ] || fail "$what: EstimatedSize is ${size:-missing}, not the size in KB"
+  for file in french-test.exe LICENSE.txt uninstall.exe; do
+    [ -f "$(unix_path "$folder")/$file" ] || fail "$what: $file is missing in $folder"
+  done
+  [ -f "$shortcut" ] || fail "$what: no Start-menu shortcut at $shortcut"
+}
+expect_gone() {  # what, registry root, unix folder, shortcut path
+  [ ! -e "$3" ] || fail "$1: $3 is still there: $(ls -A "$3")"
+  [ ! -e "$4" ] || fail "$1: the shortcut $4 is still there"
+  [ -z "$(registry_value "$2\\$uninstall_key" InstallLocation)" ] || fail "$1: the entry under $2 is still there"
+}
+expect_status() {  # what, wanted (0 or 'non-zero'), status
+  if [ "$2" = 0 ]; then
+    [ "$3" -eq 0 ] || fail "$1: exit status $3"
+  else
+    [ "$3" -ne 0 ] || fail "$1: succeeded where it must refuse"
+  fi
+}
+
+version_of() {  # setup.exe: its ProductVersion
+  wrestool --extract --type=16 --raw "$1" | iconv -f UTF-16LE -t UTF-8 -c | tr -d '\000' \
+    | grep -a -o 'ProductVersion[0-9.]*' | head -n 1 | sed 's/ProductVersion//'
+}
+old_version=$(version_of "$setup")
+new_version=$(version_of "$newer")
+[ -n "$old_version" ] && [ -n "$new_version" ] && [ "$old_version" != "$new_version" ] \
+  || fail "the two installers must carry two versions (found '$old_version' and '$new_version')"
+
+user_link="$user_menu/French Test (this user).lnk"
+all_link="$all_menu/French Test.lnk"
+
+start_virtual_display
+started_pid=
+cleanup() {
+  [ -z "$started_pid" ] || kill "$started_pid" 2>/dev/null || true
+  stop_virtual_display
+}
+trap cleanup EXIT
+
+# The program's window, by its title, on the virtual display: 60 s at most.
+wait_for_window() {
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name '^TEST 1' >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# A folder that cannot be written: refused, nothing installed.
+status=$(run "$(setup_line "$setup" /CurrentUser '/D=Z:\proc\French Test')")
+expect_status "a folder that cannot be written" non-zero "$status"
+[ -z "$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation)" ] \
+  || fail "an install into an unwritable folder left an entry"
+echo "unwritable folder: refused with status $status, nothing installed"
+
+# The running program: a per-user install in a folder without spaces first, as the uninstaller
+# gives its own exit status only when told its folder with _?=, which takes no quotes.
+run_folder='C:\users\Студент\FrenchTest'
+run_dir=$(unix_path "$run_folder")
+expect_status "/CurrentUser into $run_folder" 0 "$(run "$(setup_line "$setup" /CurrentUser "/D=$run_folder")")"
+expect_installed "/CurrentUser" HKEY_CURRENT_USER "$run_folder" "French Test (this user)" "$old_version" "$user_link"
+wine "$run_folder\\french-test.exe" >/dev/null 2>&1 &
+started_pid=$!
+wait_for_window || fail "the installed program showed no window within 60 s"
+echo "/CurrentUser: the installed program opens its window"
+# While it runs: a silent install over it and a silent uninstall both refuse and change nothing.
+before=$(md5sum "$run_dir/french-test.exe")
+expect_status "installing over the running program" non-zero "$(run_now "$(setup_line "$newer" /CurrentUser)")"
+expect_status "uninstalling the running program" non-zero "$(run_now "$run_folder\\uninstall.exe /S _?=$run_folder")"
+[ "$(md5sum "$run_dir/french-test.exe")" = "$before" ] || fail "the running program's file was changed"
+expect_installed "with the program running" HKEY_CURRENT_USER "$run_folder" "French Test (this user)" "$old_version" "$user_link"
+kill "$started_pid" 2>/dev/null || true
+wait "$started_pid" 2>/dev/null || true
+started_pid=
+wineserver --kill
+echo "running program: install and uninstall refused, files and entry untouched"
+expect_status "uninstalling $run_folder" 0 "$(run "$run_folder\\uninstall.exe" /S)"
+expect_gone "uninstalling $run_folder" HKEY_CURRENT_USER "$run_dir" "$user_link"
+
+# Per user, into a folder with spaces and Cyrillic letters.
+expect_status "/CurrentUser $old_version" 0 "$(run "$(setup_line "$setup" /CurrentUser "/D=$user_folder")")"
+expect_installed "/CurrentUser" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$old_version" "$user_link"
+echo "/CurrentUser: $old_version installed in $user_folder"
+
+# A second installer while one is open: the first waits on its first page.
+wine "$(winepath --windows "$setup")" /CurrentUser >/dev/null 2>&1 &
+first=$!
+for _ in $(seq 300); do
+  xdotool search --onlyvisible --name 'French Test' >/dev/null 2>&1 && break
+  sleep 0.2
+done
+xdotool search --onlyvisible --name 'French Test' >/dev/null 2>&1 || fail "the first installer showed no window"
+status=0
+wine cmd /c "$(setup_line "$newer" /CurrentUser)" >/dev/null 2>&1 || status=$?
+kill "$first" 2>/dev/null || true
+wineserver --kill
+wait "$first" 2>/dev/null || true
+expect_status "a second installer at once" non-zero "$status"
+expect_installed "after the second installer" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$old_version" "$user_link"
+echo "second installer at once: refused with status $status"
+
+# An upgrade goes into the folder of the earlier install, /D= or not; a downgrade is refused.
+expect_status "/CurrentUser upgrade" 0 "$(run "$(setup_line "$newer" /CurrentUser)")"
+expect_installed "/CurrentUser upgrade" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
+expect_status "/CurrentUser downgrade" non-zero "$(run "$(setup_line "$setup" /CurrentUser)")"
+expect_installed "/CurrentUser downgrade" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
+echo "/CurrentUser: upgraded in place to $new_version; $old_version over it refused"
+
+# For all users beside it, then upgraded; each is its own entry and shortcut.
+expect_status "/AllUsers $old_version" 0 "$(run "$(setup_line "$setup" /AllUsers)")"
+expect_installed "/AllUsers" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$old_version" "$all_link"
+expect_status "/AllUsers upgrade" 0 "$(run "$(setup_line "$newer" /AllUsers)")"
+expect_installed "/AllUsers upgrade" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$new_version" "$all_link"
+expect_installed "beside /AllUsers" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
+echo "/AllUsers: installed beside the per-user copy in $all_folder and upgraded to $new_version"
+
+# The per-user uninstaller run directly by an administrator removes the per-user copy only.
+expect_status "per-user uninstaller run by an administrator" 0 "$(run "$user_folder\\uninstall.exe" /S)"
+expect_gone "per-user uninstall" HKEY_CURRENT_USER "$user_dir" "$user_link"
+expect_installed "after the per-user uninstall" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$new_version" "$all_link"
+echo "/CurrentUser: its uninstaller, run by an administrator, removed only the per-user copy"
+
+expect_status "all-users uninstall" 0 "$(run "$all_folder\\uninstall.exe" /S)"
+expect_gone "all-users uninstall" HKEY_LOCAL_MACHINE "$all_dir" "$all_link"
+echo "/AllUsers: uninstalled without a trace"
+
+# The MSI, installed for all users, owns Program Files\French Test: the all-users install
+# refuses while its mark is there, and the per-user one does not mind it.
+wine reg add 'HKLM\Software\French Test' /v InstalledBy /t REG_SZ /d msi /reg:64 /f >/dev/null 2>&1
+expect_status "/AllUsers beside the MSI" non-zero "$(run "$(setup_line "$setup" /AllUsers)")"
+[ -z "$(registry_value "HKEY_LOCAL_MACHINE\\$uninstall_key" InstallLocation)" ] || fail "/AllUsers beside the MSI left an entry"
+wine reg delete 'HKLM\Software\French Test' /reg:64 /f >/dev/null 2>&1
+wineserver --wait
+echo "/AllUsers: refused while the MSI is installed"
