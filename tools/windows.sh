@@ -111,6 +111,11 @@ python3 "$tools/notices.py" write --qt "$qt_prefix" --tree "$scratch/qt-src" \
 python3 "$tools/notices.py" check --qt "$qt_prefix" --tree "$scratch/qt-src" \
   --map "$build_dir/french-test.map" --license "$stage/LICENSE.txt"
 
+installer() {  # version, output, makensis options
+  makensis -V2 -DVERSION="$1" -DEXE="$build_dir/french-test.exe" -DLICENSE_FILE="$stage/LICENSE.txt" \
+    -DICON="$build_dir/packaging/windows/french-test.ico" -DPUBLISHER="$publisher" "${@:3}" \
+    -DOUTFILE="$2" "$root_dir/packaging/windows/installer.nsi"
+}
 # The zip, the installer and the MSI, signed or not, into the folder given.
 package() {  # folder
   local folder=$1 sign_command=()
@@ -121,9 +126,7 @@ package() {  # folder
   fi
   python3 "$tools/zip.py" "$folder/$zip_name.zip" "$zip_name" \
     "french-test.exe=$folder/french-test.exe" "LICENSE.txt=$stage/LICENSE.txt"
-  makensis -V2 -DVERSION="$version" -DEXE="$folder/french-test.exe" -DLICENSE_FILE="$stage/LICENSE.txt" \
-    -DICON="$build_dir/packaging/windows/french-test.ico" -DPUBLISHER="$publisher" "${sign_command[@]}" \
-    -DOUTFILE="$folder/$setup" "$root_dir/packaging/windows/installer.nsi"
+  installer "$version" "$folder/$setup" "${sign_command[@]}"
   "$tools/msi.sh" "$version" "$folder/french-test.exe" "$stage/LICENSE.txt" \
     "$build_dir/packaging/windows/french-test.ico" "$publisher" "$folder/$msi"
   if "$tools/sign.sh" --enabled; then "$tools/sign.sh" "$folder/$msi"; fi
@@ -137,7 +140,10 @@ mv "$stage/qt-source" "$out_dir/qt-source"
 (cd "$out_dir" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS)
 
 echo "Installing, upgrading and uninstalling under Wine"
-"$tools/installer_check.sh" "$out_dir/$setup"
+# The upgrade is checked against the same program one patch version up.
+newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
+installer "$newer_version" "$scratch/setup-$newer_version.exe"
+"$tools/installer_check.sh" "$out_dir/$setup" "$scratch/setup-$newer_version.exe"
 
 echo "Building the program again elsewhere"
 "$tools/repeat_check.sh" "$build_dir" "$scratch/build-again" "$out_dir/LICENSE.txt" "$version"
