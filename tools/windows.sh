@@ -16,9 +16,15 @@ started=$(date +%s)
 # Cross compiler, Qt's source and what building it needs, Wine with its own fonts, NSIS, wixl
 # and osslsigncode; icon tools; a virtual display and what drives and photographs the window.
 "$root_dir/tools/install_packages.sh" g++ cmake make dpkg-dev xz-utils perl python3 \
-  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-crosextra-carlito nsis msitools \
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-crosextra-carlito nsis msitools wixl \
   osslsigncode openssl libxml2-utils librsvg2-bin icoutils xvfb xdotool imagemagick \
-  python3-fonttools
+  python3-fonttools locales
+# The installer is also run in Ukrainian, which Wine takes from the locale.
+if ! locale -a | grep -qix 'uk_UA.utf8'; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" localedef -i uk_UA -f UTF-8 uk_UA.UTF-8
+fi
 
 # A wrong certificate or password is told now, not after the build.
 if "$tools/sign.sh" --enabled; then
@@ -144,6 +150,8 @@ echo "Installing, upgrading and uninstalling under Wine"
 newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
 installer "$newer_version" "$scratch/setup-$newer_version.exe"
 "$tools/installer_check.sh" "$out_dir/$setup" "$scratch/setup-$newer_version.exe"
+"$tools/msi_check.sh" "$build_dir/french-test.exe" "$out_dir/LICENSE.txt" \
+  "$build_dir/packaging/windows/french-test.ico" "$version"
 
 echo "Building the program again elsewhere"
 "$tools/repeat_check.sh" "$build_dir" "$scratch/build-again" "$out_dir/LICENSE.txt" "$version"

@@ -207,3 +207,18 @@ expect_status "/AllUsers beside the MSI" non-zero "$(run "$(setup_line "$setup" 
 wine reg delete 'HKLM\Software\French Test' /reg:64 /f >/dev/null 2>&1
 wineserver --wait
 echo "/AllUsers: refused while the MSI is installed"
+
+# Wine takes its display language from the locale (which must exist: tools/windows.sh makes
+# uk_UA.UTF-8): in Ukrainian the shortcut is named in Ukrainian, and the uninstaller, run in
+# English, still removes it.
+locale -a | grep -qix 'uk_UA.utf8' || fail "no uk_UA.UTF-8 locale to run the installer in Ukrainian"
+uk_link="$user_menu/Тест з французької мови (цей користувач).lnk"
+status=0
+LC_ALL=uk_UA.UTF-8 wine "$(winepath --windows "$setup")" /S /CurrentUser >/dev/null 2>&1 || status=$?
+wineserver --wait
+expect_status "/CurrentUser in Ukrainian" 0 "$status"
+[ -f "$uk_link" ] || fail "in Ukrainian the shortcut is not $uk_link"
+location=$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation)
+expect_status "uninstalling in English" 0 "$(LC_ALL=C.UTF-8 run "$location\\uninstall.exe" /S)"
+expect_gone "uninstalling in English" HKEY_CURRENT_USER "$(unix_path "$location")" "$uk_link"
+echo "Ukrainian: the shortcut is named in Ukrainian and removed by name"

@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# The MSI under Wine: a silent install puts the program, its licence, the Start-menu shortcut and
+# the installed-programs entry where they belong; a higher version replaces it, leaving one entry;
+# a lower one is refused, and so is any while the setup program's all-users install is there;
+# a silent removal takes all of it away again.
+# Usage: msi_check.sh <french-test.exe> <LICENSE.txt> <french-test.ico> <version x.y.z>
+# Takes WINEPREFIX from the caller, or makes its prefix under $out_dir (see wine.sh).
+set -euo pipefail
+[ $# -eq 4 ] || { echo "usage: msi_check.sh EXE LICENSE ICON VERSION" >&2; exit 2; }
+exe=$1 license=$2 icon=$3 version=$4
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=tools/windows/wine.sh
+source "$here/wine.sh"
+
+fail() { echo "msi check: $*" >&2; exit 1; }
+[[ $version =~ ^([0-9]+\.[0-9]+)\.([0-9]+)$ ]] || fail "version $version is not x.y.z"
+higher="${BASH_REMATCH[1]}.$((BASH_REMATCH[2] + 1))"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$here/msi.sh" "$version" "$exe" "$license" "$icon" "" "$work/low.msi"
+"$here/msi.sh" "$higher" "$exe" "$license" "$icon" "" "$work/high.msi"
+
+settle() { timeout 120 wineserver --wait || fail "Wine did not settle within two minutes"; }
+# msiexec's own exit code: wine's is cut to eight bits (1603 would read 67).
+msiexec_code() {  # msiexec arguments
+  local out
+  out=$(timeout 300 wine cmd /v:on /c "start /wait msiexec $* & echo code=!ERRORLEVEL!" 2>/dev/null) ||
+    true
+  settle
+  sed -n 's/^code=\([0-9]*\).*/\1/p' <<<"$out" | tr -d '\r'
+}
+# A registry key as Unicode text (reg query prints it in the console's code page).
+export_key() {
+  local file
+  file=$(mktemp --suffix=.reg)
+  if wine regedit /E "$(winepath --windows "$file")" "$1" >/dev/null 2>&1; then
+    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r'
+  fi
+  rm -f "$file"
+}
+registry_value() {  # key, value name
+  export_key "$1" | sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\\/\\/g'
+}
+# One line per installed-programs entry named French Test: its key and its DisplayVersion.
+entries() {
+  export_key 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall' | awk '
+    /^\[/ { if (name == "French Test") print key, version; key = $0; name = ""; version = "" }
+    /^"DisplayName"=/ { name = substr($0, 16, length($0) - 16) }
+    /^"DisplayVersion"=/ { version = substr($0, 19, length($0) - 19) }
+    END { if (name == "French Test") print key, version }'
+}
+win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+settle
+folder="$(winepath --unix "$(win_env ProgramW6432)\\French Test")"
+menu='Microsoft\Windows\Start Menu\Programs'
+shortcut="$(winepath --unix "$(win_env ProgramData)\\$menu")/French Test.lnk"
+# Wine's msi takes ProgramMenuFolder from the user's profile even with ALLUSERS=1, where
+# Windows takes the all-users one; that copy is looked for too, and named when found.
+wine_shortcut="$(winepath --unix "$(win_env APPDATA)\\$menu")/French Test.lnk"
+own_key='HKEY_LOCAL_MACHINE\Software\French Test'
+nsis_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\FrenchTest'
+low=$(winepath --windows "$work/low.msi")
+high=$(winepath --windows "$work/high.msi")
+
+installed() {  # version, what was done
+  local list
+  for file in french-test.exe LICENSE.txt; do
+    [ -f "$folder/$file" ] || fail "$2: $file is missing in $folder"
+  done
+  cmp -s "$exe" "$folder/french-test.exe" || fail "$2: french-test.exe is not the one packed"
+  if [ ! -f "$shortcut" ]; then
+    [ -f "$wine_shortcut" ] || fail "$2: no Start-menu shortcut at $shortcut"
+    echo "$2: the shortcut is in the per-user Start menu, as Wine's msi puts it"
+  fi
+  list=$(entries)
+  if [ "$(wc -l <<<"$list")" -ne 1 ] || [ "${list##* }" != "$1" ]; then
+    fail "$2: the installed-programs list should hold French Test $1 once, holds: ${list:-nothing}"
+  fi
+  local key=${list% *}
+  key=${key#[}
+  key=${key%]}
+  [ "$(registry_value "$key" Publisher)" = "French Test" ] || fail "$2: the entry has no publisher"
+  # Windows shows ARPPRODUCTICON as the entry's DisplayIcon; Wine's msi writes no DisplayIcon
+  # but publishes the icon all the same, in the product's folder of the Installer cache.
+  [ -f "$(winepath --unix "$(win_env windir)\\Installer\\${key##*\\}\\FrenchTest.ico")" ] ||
+    fail "$2: the entry's icon was not published"
+  export_key "$key" | grep -qx '"NoModify"=dword:00000001' || fail "$2: the entry is modifiable"
+  export_key "$key" | grep -qx '"NoRepair"=dword:00000001' || fail "$2: the entry offers a repair"
+  [ "$(registry_value "$own_key" InstalledBy)" = msi ] || fail "$2: InstalledBy is not msi"
+}
+nothing_installed() {  # what was done
+  [ ! -e "$folder" ] || fail "$1: $folder is there: $(ls -A "$folder")"
+  if [ -e "$shortcut" ] || [ -e "$wine_shortcut" ]; then fail "$1: the shortcut is there"; fi
+  [ -z "$(entries)" ] || fail "$1: an installed-programs entry is there: $(entries)"
+  [ -z "$(registry_value "$own_key" InstalledBy)" ] || fail "$1: InstalledBy is there"
+}
+expect() {  # wanted code (or 'non-zero'), what is done, msiexec arguments
+  local want=$1 what=$2 code
+  shift 2
+  code=$(msiexec_code "$@")
+  echo "$what: msiexec exited with ${code:-no code}"
+  case $want in
+    non-zero) if [ -z "$code" ] || [ "$code" = 0 ]; then fail "$what should have been refused"; fi ;;
+    *) [ "$code" = "$want" ] || fail "$what: msiexec exited with ${code:-no code}, not $want" ;;
+  esac
+}
+
+nothing_installed "before installing"
+expect 0 "install $version" /i "$low" /qn
+installed "$version" "install $version"
+expect 0 "upgrade to $higher" /i "$high" /qn
+installed "$higher" "upgrade to $higher"
+expect non-zero "install $version over $higher" /i "$low" /qn
+installed "$higher" "install $version over $higher"
+expect 0 "remove $higher" /x "$high" /qn
+nothing_installed "remove $higher"
+
+# The setup program's install for all users, as far as the MSI sees it.
+wine reg add "$nsis_key" /v InstallLocation /d 'C:\Program Files\French Test' /f /reg:64 >/dev/null
+settle
+expect non-zero "install $version beside the setup program's" /i "$low" /qn
+wine reg delete "$nsis_key" /f /reg:64 >/dev/null
+settle
+nothing_installed "install $version beside the setup program's"
+expect 0 "install $version once the setup program's is gone" /i "$low" /qn
+installed "$version" "install $version once the setup program's is gone"
+expect 0 "remove $version" /x "$low" /qn
+nothing_installed "remove $version"
+echo "msi check: all passed"
