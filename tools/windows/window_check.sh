@@ -20,16 +20,14 @@ fail() { echo "window check: $*" >&2; exit 1; }
 start_virtual_display
 trap stop_virtual_display EXIT
 
-# The window's own coordinates of the buttons at 100 %, from the form code itself.
-geometry=$(WINEQT_QPA_PLATFORM=offscreen wine "$snapshot" --geometry 2>/dev/null | tr -d '\r')
-button() {  # name as the snapshot tool prints it
-  local line
-  line=$(echo "$geometry" | grep -i -m 1 "^$1 [0-9]* [0-9]*\$") || fail "the snapshot tool gave no place for $1"
-  echo "${line#* }"
+# The window's own coordinates of the buttons at a scale, from the form code itself.
+buttons() {  # scale
+  local geometry
+  geometry=$(WINEQT_QPA_PLATFORM=offscreen wine "$snapshot" --geometry "$1" 2>/dev/null | tr -d '\r')
+  for name in next finish close; do
+    echo "$geometry" | grep -i -m 1 "^$name [0-9]* [0-9]*\$" || fail "the snapshot tool gave no place for $name"
+  done
 }
-read -r -a next <<< "$(button next)"
-read -r -a finish <<< "$(button finish)"
-read -r -a close <<< "$(button close)"
 
 # The X window of the program's main window: the visible one whose title starts "TEST 1".
 find_window() {
@@ -42,11 +40,8 @@ find_window() {
   return 1
 }
 
-click() {  # window, x, y at 100 %, scale
-  local x y
-  x=$(awk -v v="$2" -v s="$4" 'BEGIN { printf "%d", v * s }')
-  y=$(awk -v v="$3" -v s="$4" 'BEGIN { printf "%d", v * s }')
-  xdotool mousemove --window "$1" "$x" "$y" click 1
+click() {  # window, x, y
+  xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
 shoot() {  # window, file
@@ -76,6 +71,12 @@ for dpi in "${dpis[@]}"; do
   scale=$(awk -v d="$dpi" 'BEGIN { print d / 96 }')
   want_w=$(awk -v s="$scale" 'BEGIN { printf "%d", 800 * s }')
   want_h=$(awk -v s="$scale" 'BEGIN { printf "%d", 600 * s }')
+  places=$(buttons "$scale")
+  read -r -a next <<< "$(echo "$places" | sed -n 's/^next //p')"
+  read -r -a finish <<< "$(echo "$places" | sed -n 's/^finish //p')"
+  read -r -a close <<< "$(echo "$places" | sed -n 's/^close //p')"
+  [ ${#next[@]} -eq 2 ] && [ ${#finish[@]} -eq 2 ] && [ ${#close[@]} -eq 2 ] \
+    || fail "the snapshot tool gave no button places at scale $scale"
 
   wine "$exe" --unknown-argument &
   wine_pid=$!
@@ -92,14 +93,14 @@ for dpi in "${dpis[@]}"; do
 
   shoot_settled "$window" "$pictures/page-0-$dpi.png" '' || fail "the first page never settled at $dpi dpi"
   for page in 1 2 3 4 5 6 7; do
-    click "$window" "${next[@]}" "$scale"
+    click "$window" "${next[@]}"
     shoot_settled "$window" "$pictures/page-$page-$dpi.png" "$pictures/page-$((page - 1))-$dpi.png" \
       || fail "Next did not change page $((page - 1)) at $dpi dpi"
   done
-  click "$window" "${finish[@]}" "$scale"
+  click "$window" "${finish[@]}"
   shoot_settled "$window" "$pictures/result-$dpi.png" "$pictures/page-7-$dpi.png" \
     || fail "Finish showed no result at $dpi dpi"
-  click "$window" "${close[@]}" "$scale"
+  click "$window" "${close[@]}"
 
   status=0
   for _ in $(seq 60); do kill -0 "$wine_pid" 2>/dev/null || break; sleep 0.5; done
