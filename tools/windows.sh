@@ -117,10 +117,10 @@ python3 "$tools/notices.py" write --qt "$qt_prefix" --tree "$scratch/qt-src" \
 python3 "$tools/notices.py" check --qt "$qt_prefix" --tree "$scratch/qt-src" \
   --map "$build_dir/french-test.map" --license "$stage/LICENSE.txt"
 
-installer() {  # version, output, makensis options
-  makensis -V2 -DVERSION="$1" -DEXE="$build_dir/french-test.exe" -DLICENSE_FILE="$stage/LICENSE.txt" \
-    -DICON="$build_dir/packaging/windows/french-test.ico" -DPUBLISHER="$publisher" "${@:3}" \
-    -DOUTFILE="$2" "$root_dir/packaging/windows/installer.nsi"
+installer() {  # version, exe, output, makensis options
+  makensis -V2 -DVERSION="$1" -DEXE="$2" -DLICENSE_FILE="$stage/LICENSE.txt" \
+    -DICON="$build_dir/packaging/windows/french-test.ico" -DPUBLISHER="$publisher" "${@:4}" \
+    -DOUTFILE="$3" "$root_dir/packaging/windows/installer.nsi"
 }
 # The zip, the installer and the MSI, signed or not, into the folder given.
 package() {  # folder
@@ -130,9 +130,11 @@ package() {  # folder
     "$tools/sign.sh" "$folder/french-test.exe"
     sign_command=(-DSIGN_COMMAND="$tools/sign.sh")
   fi
+  # The installer keeps its files' times: the commit's, as in the zip.
+  touch -d "@$SOURCE_DATE_EPOCH" "$folder/french-test.exe" "$stage/LICENSE.txt"
   python3 "$tools/zip.py" "$folder/$zip_name.zip" "$zip_name" \
     "french-test.exe=$folder/french-test.exe" "LICENSE.txt=$stage/LICENSE.txt"
-  installer "$version" "$folder/$setup" "${sign_command[@]}"
+  installer "$version" "$folder/french-test.exe" "$folder/$setup" "${sign_command[@]}"
   "$tools/msi.sh" "$version" "$folder/french-test.exe" "$stage/LICENSE.txt" \
     "$build_dir/packaging/windows/french-test.ico" "$publisher" "$folder/$msi"
   if "$tools/sign.sh" --enabled; then "$tools/sign.sh" "$folder/$msi"; fi
@@ -148,7 +150,7 @@ mv "$stage/qt-source" "$out_dir/qt-source"
 echo "Installing, upgrading and uninstalling under Wine"
 # The upgrade is checked against the same program one patch version up.
 newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
-installer "$newer_version" "$scratch/setup-$newer_version.exe"
+installer "$newer_version" "$build_dir/french-test.exe" "$scratch/setup-$newer_version.exe"
 "$tools/installer_check.sh" "$out_dir/$setup" "$scratch/setup-$newer_version.exe"
 "$tools/msi_check.sh" "$build_dir/french-test.exe" "$out_dir/LICENSE.txt" \
   "$build_dir/packaging/windows/french-test.ico" "$version"
