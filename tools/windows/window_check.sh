@@ -23,7 +23,7 @@ trap stop_virtual_display EXIT
 # The window's own coordinates of the buttons at a scale, from the form code itself.
 buttons() {  # scale
   local geometry
-  geometry=$(WINEQT_QPA_PLATFORM=offscreen wine "$snapshot" --geometry "$1" 2>/dev/null | tr -d '\r')
+  geometry=$(WINEQT_QPA_PLATFORM=offscreen timeout 60 wine "$snapshot" --geometry "$1" 2>/dev/null | tr -d '\r')
   for name in next finish close; do
     echo "$geometry" | grep -i -m 1 "^$name [0-9]* [0-9]*\$" || fail "the snapshot tool gave no place for $name"
   done
