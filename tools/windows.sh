@@ -142,15 +142,15 @@ package() {  # folder
 echo "Packaging"
 package "$stage"
 rm "$stage/french-test.exe"
+# The upgrade is checked against the same program one patch version up.
+newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
+installer "$newer_version" "$build_dir/french-test.exe" "$scratch/setup-$newer_version.exe"
 
 mv "$stage/$zip_name.zip" "$stage/$setup" "$stage/$msi" "$stage/$kit" "$stage/LICENSE.txt" "$out_dir/"
 mv "$stage/qt-source" "$out_dir/qt-source"
 (cd "$out_dir" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS)
 
 echo "Installing, upgrading and uninstalling under Wine"
-# The upgrade is checked against the same program one patch version up.
-newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
-installer "$newer_version" "$build_dir/french-test.exe" "$scratch/setup-$newer_version.exe"
 "$tools/installer_check.sh" "$out_dir/$setup" "$scratch/setup-$newer_version.exe"
 "$tools/msi_check.sh" "$build_dir/french-test.exe" "$out_dir/LICENSE.txt" \
   "$build_dir/packaging/windows/french-test.ico" "$version"
