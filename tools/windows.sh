@@ -114,11 +114,12 @@ for file in "$stage"/qt-source/*; do release_files+=("qt-source/$(basename "$fil
 python3 "$tools/notices.py" write --qt "$qt_prefix" --tree "$scratch/qt-src" \
   --link "$build_dir/CMakeFiles/french-test.dir/linkLibs.rsp" --version "$version" \
   --release-file "${release_files[@]}" --out "$stage/LICENSE.txt"
+license="$stage/LICENSE.txt"
 python3 "$tools/notices.py" check --qt "$qt_prefix" --tree "$scratch/qt-src" \
   --map "$build_dir/french-test.map" --license "$stage/LICENSE.txt"
 
 installer() {  # version, exe, output, makensis options
-  makensis -V2 -DVERSION="$1" -DEXE="$2" -DLICENSE_FILE="$stage/LICENSE.txt" \
+  makensis -V2 -DVERSION="$1" -DEXE="$2" -DLICENSE_FILE="$license" \
     -DICON="$build_dir/packaging/windows/french-test.ico" -DPUBLISHER="$publisher" "${@:4}" \
     -DOUTFILE="$3" "$root_dir/packaging/windows/installer.nsi"
 }
@@ -131,11 +132,11 @@ package() {  # folder
     sign_command=(-DSIGN_COMMAND="$tools/sign.sh")
   fi
   # The installer keeps its files' times: the commit's, as in the zip.
-  touch -d "@$SOURCE_DATE_EPOCH" "$folder/french-test.exe" "$stage/LICENSE.txt"
+  touch -d "@$SOURCE_DATE_EPOCH" "$folder/french-test.exe" "$license"
   python3 "$tools/zip.py" "$folder/$zip_name.zip" "$zip_name" \
-    "french-test.exe=$folder/french-test.exe" "LICENSE.txt=$stage/LICENSE.txt"
+    "french-test.exe=$folder/french-test.exe" "LICENSE.txt=$license"
   installer "$version" "$folder/french-test.exe" "$folder/$setup" "${sign_command[@]}"
-  "$tools/msi.sh" "$version" "$folder/french-test.exe" "$stage/LICENSE.txt" \
+  "$tools/msi.sh" "$version" "$folder/french-test.exe" "$license" \
     "$build_dir/packaging/windows/french-test.ico" "$publisher" "$folder/$msi"
   if "$tools/sign.sh" --enabled; then "$tools/sign.sh" "$folder/$msi"; fi
 }
@@ -146,7 +147,8 @@ rm "$stage/french-test.exe"
 newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
 installer "$newer_version" "$build_dir/french-test.exe" "$scratch/setup-$newer_version.exe"
 
-mv "$stage/$zip_name.zip" "$stage/$setup" "$stage/$msi" "$stage/$kit" "$stage/LICENSE.txt" "$out_dir/"
+mv "$stage/$zip_name.zip" "$stage/$setup" "$stage/$msi" "$stage/$kit" "$license" "$out_dir/"
+license="$out_dir/LICENSE.txt"
 mv "$stage/qt-source" "$out_dir/qt-source"
 (cd "$out_dir" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS)
 
