@@ -14,16 +14,20 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine.sh"
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\FrenchTest'
 
-fail() { echo "installer check: $*" >&2; exit 1; }
-unix_path() { winepath --unix "$1" 2>/dev/null; }
-# A value as regedit exports it (Unicode text; reg query prints in the console's code page).
-registry_export() {  # key, value name: what stands after the '='
-  local file
-  file=$(mktemp --suffix=.reg)
-  if wine regedit /E "$(winepath --windows "$file")" "$1" >/dev/null 2>&1; then
-    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | sed -n "s/^\"$2\"=//p"
+# What the last installer or uninstaller printed, with Wine's own errors, shown when a check fails.
+run_log=$(mktemp)
+fail() {
+  echo "installer check: $*" >&2
+  if [ -s "$run_log" ]; then
+    echo "installer check: the last program run printed:" >&2
+    tail -n 40 "$run_log" | sed 's/^/  /' >&2
   fi
-  rm -f "$file"
+  exit 1
+}
+unix_path() { wine_path --unix "$1"; }
+# A value as regedit exports it: what stands after the '='.
+registry_export() {  # key, value name
+  wine_export_key "$1" | sed -n "s/^\"$2\"=//p"
 }
 registry_value() {  # key, value name: a string, unescaped
   registry_export "$1" "$2" | sed -n 's/^"\(.*\)"$/\1/p' | sed 's/\\\(["\\]\)/\1/g'
@@ -41,30 +45,37 @@ registry_dword() {  # key, value name: as a decimal number
 # run_now does not wait for all of Wine to end.)
 run_now() {  # Windows command line, or a program and its arguments
   local status=0
+  echo "> $*" >"$run_log"
   if [ $# -eq 1 ]; then
-    timeout 120 wine cmd /c "$1" >/dev/null 2>&1 || status=$?
+    WINEDEBUG=-all,err+all timeout 120 wine cmd /c "$1" >>"$run_log" 2>&1 || status=$?
   else
-    timeout 120 wine "$@" >/dev/null 2>&1 || status=$?
+    WINEDEBUG=-all,err+all timeout 120 wine "$@" >>"$run_log" 2>&1 || status=$?
   fi
+  echo "exit status $status" >>"$run_log"
   echo "$status"
 }
 run() {  # as run_now
   run_now "$@"
   timeout 120 wineserver --wait || fail "Wine did not come to rest within 2 minutes after: $*"
 }
-setup_line() { echo "$(winepath --windows "$1") /S ${*:2}"; }
+setup_line() { echo "$1 /S ${*:2}"; }  # the installer's Windows path, options
 
-win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+setup_win=$(wine_path --windows "$setup")
+newer_win=$(wine_path --windows "$newer")
 start_menu='Microsoft\Windows\Start Menu\Programs'
-user_menu="$(unix_path "$(win_env APPDATA)\\$start_menu")"
-all_menu="$(unix_path "$(win_env ProgramData)\\$start_menu")"
+appdata=$(wine_env APPDATA)
+programdata=$(wine_env ProgramData)
+programfiles=$(wine_env ProgramW6432)
+user_menu=$(unix_path "$appdata\\$start_menu")
+all_menu=$(unix_path "$programdata\\$start_menu")
 user_folder='C:\users\Студент\AppData\Local\Programs\French Test 2026'
 user_dir=$(unix_path "$user_folder")
-all_folder="$(win_env ProgramW6432)\\French Test"
+all_folder="$programfiles\\French Test"
 all_dir=$(unix_path "$all_folder")
 
 expect_installed() {  # what, registry root, Windows folder, display name, version, shortcut path
-  local what=$1 root=$2 folder=$3 name=$4 version=$5 shortcut=$6 file
+  local what=$1 root=$2 folder=$3 name=$4 version=$5 shortcut=$6 file dir
+  dir=$(unix_path "$folder")
   [ "$(registry_value "$root\\$uninstall_key" InstallLocation)" = "$folder" ] \
     || fail "$what: the entry under $root does not name $folder"
   [ "$(registry_value "$root\\$uninstall_key" DisplayName)" = "$name" ] || fail "$what: the entry is not named $name"
@@ -75,7 +86,7 @@ expect_installed() {  # what, registry root, Windows folder, display name, versi
   size=$(registry_dword "$root\\$uninstall_key" EstimatedSize)
   [ "${size:-0}" -gt 10000 ] || fail "$what: EstimatedSize is ${size:-missing}, not the size in KB"
   for file in french-test.exe LICENSE.txt uninstall.exe; do
-    [ -f "$(unix_path "$folder")/$file" ] || fail "$what: $file is missing in $folder"
+    [ -f "$dir/$file" ] || fail "$what: $file is missing in $folder"
   done
   [ -f "$shortcut" ] || fail "$what: no Start-menu shortcut at $shortcut"
 }
@@ -109,6 +120,7 @@ started_pid=
 cleanup() {
   [ -z "$started_pid" ] || kill "$started_pid" 2>/dev/null || true
   stop_virtual_display
+  rm -f "$run_log"
 }
 trap cleanup EXIT
 
@@ -122,7 +134,7 @@ wait_for_window() {
 }
 
 # A folder that cannot be written: refused, nothing installed.
-status=$(run "$(setup_line "$setup" /CurrentUser '/D=Z:\proc\French Test')")
+status=$(run "$(setup_line "$setup_win" /CurrentUser '/D=Z:\proc\French Test')")
 expect_status "a folder that cannot be written" non-zero "$status"
 [ -z "$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation)" ] \
   || fail "an install into an unwritable folder left an entry"
@@ -132,7 +144,7 @@ echo "unwritable folder: refused with status $status, nothing installed"
 # gives its own exit status only when told its folder with _?=, which takes no quotes.
 run_folder='C:\users\Студент\FrenchTest'
 run_dir=$(unix_path "$run_folder")
-expect_status "/CurrentUser into $run_folder" 0 "$(run "$(setup_line "$setup" /CurrentUser "/D=$run_folder")")"
+expect_status "/CurrentUser into $run_folder" 0 "$(run "$(setup_line "$setup_win" /CurrentUser "/D=$run_folder")")"
 expect_installed "/CurrentUser" HKEY_CURRENT_USER "$run_folder" "French Test (this user)" "$old_version" "$user_link"
 wine "$run_folder\\french-test.exe" >/dev/null 2>&1 &
 started_pid=$!
@@ -140,7 +152,7 @@ wait_for_window || fail "the installed program showed no window within 60 s"
 echo "/CurrentUser: the installed program opens its window"
 # While it runs: a silent install over it and a silent uninstall both refuse and change nothing.
 before=$(md5sum "$run_dir/french-test.exe")
-expect_status "installing over the running program" non-zero "$(run_now "$(setup_line "$newer" /CurrentUser)")"
+expect_status "installing over the running program" non-zero "$(run_now "$(setup_line "$newer_win" /CurrentUser)")"
 expect_status "uninstalling the running program" non-zero "$(run_now "$run_folder\\uninstall.exe /S _?=$run_folder")"
 [ "$(md5sum "$run_dir/french-test.exe")" = "$before" ] || fail "the running program's file was changed"
 expect_installed "with the program running" HKEY_CURRENT_USER "$run_folder" "French Test (this user)" "$old_version" "$user_link"
@@ -148,43 +160,49 @@ kill "$started_pid" 2>/dev/null || true
 wait "$started_pid" 2>/dev/null || true
 started_pid=
 wineserver --kill
+wineserver --wait
 echo "running program: install and uninstall refused, files and entry untouched"
 expect_status "uninstalling $run_folder" 0 "$(run "$run_folder\\uninstall.exe" /S)"
 expect_gone "uninstalling $run_folder" HKEY_CURRENT_USER "$run_dir" "$user_link"
 
 # Per user, into a folder with spaces and Cyrillic letters.
-expect_status "/CurrentUser $old_version" 0 "$(run "$(setup_line "$setup" /CurrentUser "/D=$user_folder")")"
+expect_status "/CurrentUser $old_version" 0 "$(run "$(setup_line "$setup_win" /CurrentUser "/D=$user_folder")")"
 expect_installed "/CurrentUser" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$old_version" "$user_link"
 echo "/CurrentUser: $old_version installed in $user_folder"
 
 # A second installer while one is open: the first waits on its first page.
-wine "$(winepath --windows "$setup")" /CurrentUser >/dev/null 2>&1 &
+echo "> $setup /CurrentUser, left open" >"$run_log"
+WINEDEBUG=-all,err+all wine "$setup_win" /CurrentUser >>"$run_log" 2>&1 &
 first=$!
 for _ in $(seq 300); do
   xdotool search --onlyvisible --name 'French Test' >/dev/null 2>&1 && break
   sleep 0.2
 done
-xdotool search --onlyvisible --name 'French Test' >/dev/null 2>&1 || fail "the first installer showed no window"
-status=0
-wine cmd /c "$(setup_line "$newer" /CurrentUser)" >/dev/null 2>&1 || status=$?
+if ! xdotool search --onlyvisible --name 'French Test' >/dev/null 2>&1; then
+  kill -0 "$first" 2>/dev/null && state="still running" || state="ended"
+  windows=$(xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | paste -sd '|' -)
+  fail "the first installer showed no window within 60 s ($state; windows shown: ${windows:-none})"
+fi
+status=$(run_now "$(setup_line "$newer_win" /CurrentUser)")
 kill "$first" 2>/dev/null || true
 wineserver --kill
 wait "$first" 2>/dev/null || true
+wineserver --wait
 expect_status "a second installer at once" non-zero "$status"
 expect_installed "after the second installer" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$old_version" "$user_link"
 echo "second installer at once: refused with status $status"
 
 # An upgrade goes into the folder of the earlier install, /D= or not; a downgrade is refused.
-expect_status "/CurrentUser upgrade" 0 "$(run "$(setup_line "$newer" /CurrentUser)")"
+expect_status "/CurrentUser upgrade" 0 "$(run "$(setup_line "$newer_win" /CurrentUser)")"
 expect_installed "/CurrentUser upgrade" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
-expect_status "/CurrentUser downgrade" non-zero "$(run "$(setup_line "$setup" /CurrentUser)")"
+expect_status "/CurrentUser downgrade" non-zero "$(run "$(setup_line "$setup_win" /CurrentUser)")"
 expect_installed "/CurrentUser downgrade" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
 echo "/CurrentUser: upgraded in place to $new_version; $old_version over it refused"
 
 # For all users beside it, then upgraded; each is its own entry and shortcut.
-expect_status "/AllUsers $old_version" 0 "$(run "$(setup_line "$setup" /AllUsers)")"
+expect_status "/AllUsers $old_version" 0 "$(run "$(setup_line "$setup_win" /AllUsers)")"
 expect_installed "/AllUsers" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$old_version" "$all_link"
-expect_status "/AllUsers upgrade" 0 "$(run "$(setup_line "$newer" /AllUsers)")"
+expect_status "/AllUsers upgrade" 0 "$(run "$(setup_line "$newer_win" /AllUsers)")"
 expect_installed "/AllUsers upgrade" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$new_version" "$all_link"
 expect_installed "beside /AllUsers" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
 echo "/AllUsers: installed beside the per-user copy in $all_folder and upgraded to $new_version"
@@ -202,7 +220,7 @@ echo "/AllUsers: uninstalled without a trace"
 # The MSI, installed for all users, owns Program Files\French Test: the all-users install
 # refuses while its mark is there, and the per-user one does not mind it.
 wine reg add 'HKLM\Software\French Test' /v InstalledBy /t REG_SZ /d msi /reg:64 /f >/dev/null 2>&1
-expect_status "/AllUsers beside the MSI" non-zero "$(run "$(setup_line "$setup" /AllUsers)")"
+expect_status "/AllUsers beside the MSI" non-zero "$(run "$(setup_line "$setup_win" /AllUsers)")"
 [ -z "$(registry_value "HKEY_LOCAL_MACHINE\\$uninstall_key" InstallLocation)" ] || fail "/AllUsers beside the MSI left an entry"
 wine reg delete 'HKLM\Software\French Test' /reg:64 /f >/dev/null 2>&1
 wineserver --wait
@@ -213,12 +231,10 @@ echo "/AllUsers: refused while the MSI is installed"
 # English, still removes it.
 locale -a | grep -qix 'uk_UA.utf8' || fail "no uk_UA.UTF-8 locale to run the installer in Ukrainian"
 uk_link="$user_menu/Тест з французької мови (цей користувач).lnk"
-status=0
-LC_ALL=uk_UA.UTF-8 wine "$(winepath --windows "$setup")" /S /CurrentUser >/dev/null 2>&1 || status=$?
-wineserver --wait
-expect_status "/CurrentUser in Ukrainian" 0 "$status"
+expect_status "/CurrentUser in Ukrainian" 0 "$(LC_ALL=uk_UA.UTF-8 run "$setup_win" /S /CurrentUser)"
 [ -f "$uk_link" ] || fail "in Ukrainian the shortcut is not $uk_link"
 location=$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation)
+[ -n "$location" ] || fail "in Ukrainian the install left no entry"
 expect_status "uninstalling in English" 0 "$(LC_ALL=C.UTF-8 run "$location\\uninstall.exe" /S)"
 expect_gone "uninstalling in English" HKEY_CURRENT_USER "$(unix_path "$location")" "$uk_link"
 echo "Ukrainian: the shortcut is named in Ukrainian and removed by name"

@@ -30,38 +30,32 @@ msiexec_code() {  # msiexec arguments
   settle
   sed -n 's/^code=\([0-9]*\).*/\1/p' <<<"$out" | tr -d '\r'
 }
-# A registry key as Unicode text (reg query prints it in the console's code page).
-export_key() {
-  local file
-  file=$(mktemp --suffix=.reg)
-  if wine regedit /E "$(winepath --windows "$file")" "$1" >/dev/null 2>&1; then
-    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r'
-  fi
-  rm -f "$file"
-}
 registry_value() {  # key, value name
-  export_key "$1" | sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\\/\\/g'
+  wine_export_key "$1" | sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\\/\\/g'
 }
 # One line per installed-programs entry named French Test: its key and its DisplayVersion.
 entries() {
-  export_key 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall' | awk '
+  wine_export_key 'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall' | awk '
     /^\[/ { if (name == "French Test") print key, version; key = $0; name = ""; version = "" }
     /^"DisplayName"=/ { name = substr($0, 16, length($0) - 16) }
     /^"DisplayVersion"=/ { version = substr($0, 19, length($0) - 19) }
     END { if (name == "French Test") print key, version }'
 }
-win_env() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 settle
-folder="$(winepath --unix "$(win_env ProgramW6432)\\French Test")"
+programfiles=$(wine_env ProgramW6432)
+programdata=$(wine_env ProgramData)
+appdata=$(wine_env APPDATA)
+windir=$(wine_env windir)
+folder=$(wine_path --unix "$programfiles\\French Test")
 menu='Microsoft\Windows\Start Menu\Programs'
-shortcut="$(winepath --unix "$(win_env ProgramData)\\$menu")/French Test.lnk"
+shortcut="$(wine_path --unix "$programdata\\$menu")/French Test.lnk"
 # Wine's msi takes ProgramMenuFolder from the user's profile even with ALLUSERS=1, where
 # Windows takes the all-users one; that copy is looked for too, and named when found.
-wine_shortcut="$(winepath --unix "$(win_env APPDATA)\\$menu")/French Test.lnk"
+wine_shortcut="$(wine_path --unix "$appdata\\$menu")/French Test.lnk"
 own_key='HKEY_LOCAL_MACHINE\Software\French Test'
 nsis_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\FrenchTest'
-low=$(winepath --windows "$work/low.msi")
-high=$(winepath --windows "$work/high.msi")
+low=$(wine_path --windows "$work/low.msi")
+high=$(wine_path --windows "$work/high.msi")
 
 installed() {  # version, what was done
   local list
@@ -83,10 +77,11 @@ installed() {  # version, what was done
   [ "$(registry_value "$key" Publisher)" = "French Test" ] || fail "$2: the entry has no publisher"
   # Windows shows ARPPRODUCTICON as the entry's DisplayIcon; Wine's msi writes no DisplayIcon
   # but publishes the icon all the same, in the product's folder of the Installer cache.
-  [ -f "$(winepath --unix "$(win_env windir)\\Installer\\${key##*\\}\\FrenchTest.ico")" ] ||
-    fail "$2: the entry's icon was not published"
-  export_key "$key" | grep -qx '"NoModify"=dword:00000001' || fail "$2: the entry is modifiable"
-  export_key "$key" | grep -qx '"NoRepair"=dword:00000001' || fail "$2: the entry offers a repair"
+  local icon
+  icon=$(wine_path --unix "$windir\\Installer\\${key##*\\}\\FrenchTest.ico")
+  [ -f "$icon" ] || fail "$2: the entry's icon was not published"
+  wine_export_key "$key" | grep -qx '"NoModify"=dword:00000001' || fail "$2: the entry is modifiable"
+  wine_export_key "$key" | grep -qx '"NoRepair"=dword:00000001' || fail "$2: the entry offers a repair"
   [ "$(registry_value "$own_key" InstalledBy)" = msi ] || fail "$2: InstalledBy is not msi"
 }
 nothing_installed() {  # what was done

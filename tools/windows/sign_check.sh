@@ -57,10 +57,13 @@ case "${1:-}" in
     for file in "$setup" "$@"; do verify "$dir" "$file"; done
     # The uninstaller is made and signed inside makensis: install, look, uninstall.
     : "${WINEPREFIX:?source tools/windows/wine.sh first}"
+    # shellcheck source=tools/windows/wine.sh
+    source "$here/wine.sh"
     folder='C:\french-test-sign-check'
-    wine cmd /c "$(winepath --windows "$setup") /S /CurrentUser /D=$folder" || fail "the signed installer failed"
+    setup_windows=$(wine_path --windows "$setup")
+    wine cmd /c "$setup_windows /S /CurrentUser /D=$folder" || fail "the signed installer failed"
     wineserver --wait
-    uninstaller="$(winepath --unix "$folder")/uninstall.exe"
+    uninstaller="$(wine_path --unix "$folder")/uninstall.exe"
     [ -f "$uninstaller" ] || fail "the signed installer put no uninstall.exe in $folder"
     verify "$dir" "$uninstaller"
     wine "$folder\\uninstall.exe" /S || fail "the signed uninstaller failed"

@@ -18,6 +18,32 @@ wine_prefix_ready() {  # folder of the fonts made by fonts.py
   cp "$1"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
+# Path conversions and Windows folders, checked: an empty answer would turn a later check on a
+# file into a verdict on the wrong one.
+wine_path() {  # --unix or --windows, a path
+  local path
+  path=$(winepath "$1" "$2" 2>/dev/null) && [ -n "$path" ] \
+    || { echo "wine.sh: winepath $1 could not convert $2" >&2; return 1; }
+  echo "$path"
+}
+wine_env() {  # the name of a Windows variable that holds a folder
+  local value
+  value=$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')
+  [[ $value == [A-Za-z]:\\* ]] || { echo "wine.sh: Wine gave no folder for %$1% (got '$value')" >&2; return 1; }
+  echo "$value"
+}
+# A registry key as regedit exports it, in UTF-8 (reg query prints in the console's code page);
+# nothing when the key is not there.
+wine_export_key() {
+  local file windows
+  file=$(mktemp --suffix=.reg)
+  windows=$(wine_path --windows "$file") || { rm -f "$file"; return 1; }
+  if wine regedit /E "$windows" "$1" >/dev/null 2>&1; then
+    iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r'
+  fi
+  rm -f "$file"
+}
+
 # The screen's dots per inch as Windows programs see it (96 is 100 %, 144 is 150 %).
 wine_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
