@@ -65,7 +65,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.tx
 publisher=$(sed -n 's/^FRENCH_TEST_PUBLISHER:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
 
 # QtTest writes to stdout only when told, on Windows.
-QT_QPA_FONTDIR="$(winepath --windows "$out_dir/fonts")"
+QT_QPA_FONTDIR=$(wine_path --windows "$out_dir/fonts")
 export QT_QPA_FONTDIR
 export QT_FORCE_STDERR_LOGGING=1
 
