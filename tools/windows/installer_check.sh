@@ -48,6 +48,13 @@ run_now() {  # Windows command line, or a program and its arguments
   echo "> $*" >"$run_log"
   if [ $# -eq 1 ]; then
     WINEDEBUG=-all,err+all timeout 120 wine cmd /c "$1" >>"$run_log" 2>&1 || status=$?
+    # 49 is cmd's 9009 cut to eight bits: the program was not started at all (our installers
+    # exit with 0, 1 or 2). Once more, said aloud; a program that is not there fails again.
+    if [ "$status" -eq 49 ]; then
+      echo "installer check: cmd could not start: $1; starting it once more" >&2
+      status=0
+      WINEDEBUG=-all,err+all timeout 120 wine cmd /c "$1" >>"$run_log" 2>&1 || status=$?
+    fi
   else
     WINEDEBUG=-all,err+all timeout 120 wine "$@" >>"$run_log" 2>&1 || status=$?
   fi
