@@ -57,19 +57,20 @@ inline const Prompt *promptOf(const ChoiceItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const ComboItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const TextItem &) { return nullptr; }
 
-// Each prompt is written apart from its sentence's stem on page 1, which it follows after a space.
+// Each prompt is written out rather than made from its sentence's stem on page 1: all lead with
+// a space, and three differ further.
 inline constexpr ChoiceItem kTaskI[] = {
     {{NAMED(rb1_1), NAMED(rb1_2), NAMED(rb1_3)}, 1,
-     {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, NAMED(res)}, // the stem after a space
+     {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, NAMED(res)}, // the leading space only
     {{NAMED(rb2_1), NAMED(rb2_2), NAMED(rb2_3)}, 2,
-     {NAMED(exl1_2_2), " 2. ENSP est située ..."}, NAMED(res_2)}, // the stem after a space
+     {NAMED(exl1_2_2), " 2. ENSP est située ..."}, NAMED(res_2)}, // the leading space only
     {{NAMED(rb3_1), NAMED(rb3_2), NAMED(rb3_3)}, 0,
-     {NAMED(exl1_2_3), " 3. ENSP dépend  ..."}, NAMED(res_3)}, // two spaces before the dots
+     {NAMED(exl1_2_3), " 3. ENSP dépend  ..."}, NAMED(res_3)}, // and two spaces before the dots
     {{NAMED(rb4_1), NAMED(rb4_2), NAMED(rb4_3)}, 2,
-     {NAMED(exl1_2_4), " 4. ENSP assure une formation ..."}, NAMED(res_4)}, // three dots for the stem's ellipsis
+     {NAMED(exl1_2_4), " 4. ENSP assure une formation ..."}, NAMED(res_4)}, // and three dots for the stem's ellipsis
     {{NAMED(rb5_1), NAMED(rb5_2), NAMED(rb5_3)}, 1,
      {NAMED(exl1_2_5), " 5. ENSP organise régulièrement des stages obligatoires ou facultatifs ..."},
-     NAMED(res_5)}, // without the stem's trailing blank
+     NAMED(res_5)}, // and no trailing blank
 };
 
 // The questions in row order; the answers a) to g) follow below.

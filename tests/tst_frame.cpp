@@ -21,10 +21,10 @@ const QString kTitle = QStringLiteral("TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À
 // Every source text the form passes through the lookup, in the order it does: a translation
 // catalogue is matched against this sequence, and no page may add, drop or reorder a text.
 const char *const kLookups[] = {
-    // Frame: title and footer
+    // Frame: window title, footer
     "TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE.",
     "<html><head/><body><p align=\"justify\"><span style=\" font-size:16pt; font-weight:600;\">ТЕРВА, 2013</span></p></body></html>",
-    // Page 0: instruction and passage; the passage by its SHA-1, its words being the program's own
+    // Page 0: instruction; the passage by its SHA-1, its words being the program's own
     "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">I. Lisez le texte:</span></p></body></html>",
     "sha1:a9410c9b97f5dc5fd2b17912e566ae7f172aec01",
     // Page 1: task I, its items in creation order
@@ -49,14 +49,8 @@ const char *const kLookups[] = {
     "a) de la direction générale de  la Police nationale;",
     "b) du Ministère de l’Intérieur;",
     "c) des maires.",
-    // Page 2: task II, the letters first, then its labels in creation order
-    "a)",
-    "b)",
-    "c)",
-    "d)",
-    "e)",
-    "f)",
-    "g)",
+    // Page 2: task II, its letters, instruction, then its cells in creation order
+    "a)", "b)", "c)", "d)", "e)", "f)", "g)",
     "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">a)</span> Mais non, j’étudie le français.</p></body></html>",
     "<html><head/><body><p><span style=\" font-size:10pt; font-weight:600;\">7. Quel sont vos hobbys?</span></p></body></html>",
@@ -73,11 +67,7 @@ const char *const kLookups[] = {
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">f)</span> J’aime beaucoup la musique de tous genres (pop, rock…), l’informatique, les sports extrêmes. </p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">g)</span> C’est vrai. Je suis en première année.</p></body></html>",
     // Page 3: task III
-    "a)",
-    "b)",
-    "c)",
-    "d)",
-    "e)",
+    "a)", "b)", "c)", "d)", "e)",
     "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">5) la lutte contre la délinquance juvénile</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">4) la lutte contre les crimes économiques</span></p></body></html>",
@@ -89,14 +79,8 @@ const char *const kLookups[] = {
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">e)</span> боротьба з незаконним обігом наркотиків</p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">b)</span> карний розшук</p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">a)</span> боротьба з економічними злочинами</p></body></html>",
-    "a)",
-    "b)",
-    "c)",
-    "d)",
-    "e)",
     // Page 4: task IV
-    "f)",
-    "g)",
+    "a)", "b)", "c)", "d)", "e)", "f)", "g)",
     "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">IV. Trouvez dans la colonne droite les synonymes  pour les mots de la colonne gauche:</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">a)</span> être situé</p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">7) vivre</span></p></body></html>",
@@ -113,16 +97,7 @@ const char *const kLookups[] = {
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">f)</span> étudier</p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600; font-style:italic;\">g)</span> utile</p></body></html>",
     // Page 5: task V
-    "a) 175",
-    "b) 1234",
-    "c) 98",
-    "d) 316",
-    "e) 2014",
-    "f) 37",
-    "h) 551",
-    "i) 84",
-    "k) 42",
-    "l) 115",
+    "a) 175", "b) 1234", "c) 98", "d) 316", "e) 2014", "f) 37", "h) 551", "i) 84", "k) 42", "l) 115",
     "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">V. Faites correspondre les nombres suivants:</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">1) trente-sept</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">2) quarante-deux</span></p></body></html>",
@@ -156,16 +131,16 @@ const char *const kLookups[] = {
     "<html><head/><body><p><span style=\" font-weight:600;\">des progrès.</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">10. Tu </span><span style=\" font-weight:600; font-style:italic;\">(devoir)</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">être plus attentif.</span></p></body></html>",
-    "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">VII. Recomposez les phrases en rétablissant les “-”:</span></p></body></html>",
     // Page 7: task VII
+    "<html><head/><body><p><span style=\" font-size:12pt; font-weight:600; font-style:italic; color:#00557f;\">VII. Recomposez les phrases en rétablissant les “-”:</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">1)\telle / donne / le / me</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">2)\til / donner/ le me</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">3)\tmoi / le / donne</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">4)\til / pas / ne / donne / le / me</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">5) lui / le / donnez</span></p></body></html>",
     "<html><head/><body><p><span style=\" font-weight:600;\">6)\tdonne / lui je / le</span></p></body></html>",
-    "Nombre de points:",
     // Page 8: points, grade, then each tab's heading, prompts and results before its title
+    "Nombre de points:",
     "",
     "Votre note:",
     "", "", "", "", "", "", "", "", "", "", "", "",
@@ -187,9 +162,7 @@ const char *const kLookups[] = {
     "<html><head/><body><p>LECTURE</p></body></html>",
     "",
     "Завершити",
-    "Назад",
-    "Закрити",
-    "Далі",
+    "Назад", "Закрити", "Далі",
 };
 
 // The lookups that building one window makes.
