@@ -24,8 +24,9 @@ const char kResultBoxStyle[] = "border: 1px solid #000;\nbackground: #fff;\n";
 
 namespace {
 
-// How long a shown window may take to be exposed.
-constexpr int kExposeTimeoutMs = 5000;
+// How long a shown window may take to be exposed: twice the toolkit's default, for slow
+// virtual displays such as the Windows run's under Wine.
+constexpr int kExposeTimeoutMs = 10000;
 
 template <class Failure = HelperFailure>
 [[noreturn]] void fail(const QByteArray &message)

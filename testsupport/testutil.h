@@ -103,7 +103,7 @@ public:
 };
 
 // A shown window that has been laid out and exposed, ready for real input events; the test
-// fails if it is not exposed within a few seconds.
+// fails if it is not exposed within ten seconds.
 struct ShownWindow {
     MainWindow window;
     ShownWindow();
