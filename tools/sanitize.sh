@@ -14,10 +14,6 @@ sanitize="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-rec
 export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:malloc_context_size=8:detect_stack_use_after_return=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$root_dir/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-# On xcb (the start check) the toolkit would load the system's OpenGL, which nothing here draws
-# with; Mesa's software renderer keeps an allocation from setting up LLVM and is unloaded before
-# the leak report, so no suppression can name it. Without GL it is never loaded.
-export QT_XCB_GL_INTEGRATION=none
 
 # Given on the command line, the flags hold for a new build directory and an old one alike.
 "$root_dir/tools/setup.sh" -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
