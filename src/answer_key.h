@@ -1,24 +1,23 @@
 #ifndef FRENCH_TEST_ANSWER_KEY_H
 #define FRENCH_TEST_ANSWER_KEY_H
 
-// The fifty items, one row each: the answer widget, its key, and its lines on the result
-// page. Live marking, counting, the result page, the result tabs and the points header all
+// The fifty items, one row each: the answer widget, its key, its lines on the result page and,
+// on the matching pages, its item label and words; and the options those pages letter. The
+// pages, live marking, counting, the result page, the result tabs and the points header all
 // read these rows, so nothing is lined up by position.
 
 #include "form.h"
-#include "form/recipes.h"
-#include "form/sentences.h"
+#include "form/named.h"
 
 #include <iterator>
 
 namespace answer {
 
-// An item's line above its result on the result page: a fixed text (tasks I and II) or the
-// exercise page's own item label, copied markup and all (tasks III to V).
+// An item's line above its result on the result page: a fixed text, or on tasks III to V a
+// copy of the exercise page's own item label, markup and all.
 struct Prompt {
     form::Named<QLabel> label;
-    const char *text = nullptr;
-    form::Named<QLabel> copiedFrom = {};
+    const char *text = nullptr; // task II: only where it is not the question's words
 };
 
 // Task I: the three endings of one sentence and the index of the keyed one.
@@ -29,12 +28,22 @@ struct ChoiceItem {
     form::Named<QLabel> result;
 };
 
-// Tasks II to V: a drop-down list and the index that must be current.
+// Tasks II to V: the page's item label with its words as stored, the drop-down list beside
+// it and the index that must be current.
 struct ComboItem {
+    form::Named<QLabel> label;
+    const char *words;
     form::Named<QComboBox> box;
     int key;
     Prompt prompt;
     form::Named<QLabel> result;
+};
+
+// An option of tasks II to IV, in letter order from a): the page label that shows it after
+// its letter, and what the result tab copies when its letter is chosen.
+struct Option {
+    form::Named<QLabel> label;
+    const char *text;
 };
 
 // Tasks VI and VII: a text edit and the exact text it must hold. Their results have no prompt.
@@ -48,61 +57,100 @@ inline const Prompt *promptOf(const ChoiceItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const ComboItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const TextItem &) { return nullptr; }
 
-// Each prompt is its sentence's stem after a space, but 3 has two spaces before the dots, 4 three
-// dots for the page's ellipsis and 5 no trailing blank: so they are written out, not copied.
+// Each prompt is written out rather than made from its sentence's stem on page 1: all lead with
+// a space, and three differ further.
 inline constexpr ChoiceItem kTaskI[] = {
     {{NAMED(rb1_1), NAMED(rb1_2), NAMED(rb1_3)}, 1,
-     {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, NAMED(res)},
+     {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, NAMED(res)}, // the leading space only
     {{NAMED(rb2_1), NAMED(rb2_2), NAMED(rb2_3)}, 2,
-     {NAMED(exl1_2_2), " 2. ENSP est située ..."}, NAMED(res_2)},
+     {NAMED(exl1_2_2), " 2. ENSP est située ..."}, NAMED(res_2)}, // the leading space only
     {{NAMED(rb3_1), NAMED(rb3_2), NAMED(rb3_3)}, 0,
-     {NAMED(exl1_2_3), " 3. ENSP dépend  ..."}, NAMED(res_3)},
+     {NAMED(exl1_2_3), " 3. ENSP dépend  ..."}, NAMED(res_3)}, // and two spaces before the dots
     {{NAMED(rb4_1), NAMED(rb4_2), NAMED(rb4_3)}, 2,
-     {NAMED(exl1_2_4), " 4. ENSP assure une formation ..."}, NAMED(res_4)},
+     {NAMED(exl1_2_4), " 4. ENSP assure une formation ..."}, NAMED(res_4)}, // and three dots for the stem's ellipsis
     {{NAMED(rb5_1), NAMED(rb5_2), NAMED(rb5_3)}, 1,
-     {NAMED(exl1_2_5), " 5. ENSP organise régulièrement des stages obligatoires ou facultatifs ..."}, NAMED(res_5)},
+     {NAMED(exl1_2_5), " 5. ENSP organise régulièrement des stages obligatoires ou facultatifs ..."},
+     NAMED(res_5)}, // and no trailing blank
 };
 
+// The questions in row order; the answers a) to g) follow below.
 inline constexpr ComboItem kTaskII[] = {
-    {NAMED(comboBox_1), 6, {NAMED(exv2_1), "1. On dit que vous êtes étudiant."}, NAMED(res_6)},
-    {NAMED(comboBox_2), 3, {NAMED(exv2_2), sentence::kQuestion2}, NAMED(res_7)},
-    {NAMED(comboBox_3), 1, {NAMED(exv2_3), sentence::kQuestion3}, NAMED(res_8)},
-    {NAMED(comboBox_4), 4, {NAMED(exv2_4), "4. Qu’est-ce que vous apprenez à la faculté?"}, NAMED(res_9)},
-    {NAMED(comboBox_5), 0, {NAMED(exv2_5), "5. Est-ce que vous étudiez l’anglais?"}, NAMED(res_10)},
-    {NAMED(comboBox_6), 2, {NAMED(exv2_6), sentence::kQuestion6}, NAMED(res_11)},
-    {NAMED(comboBox_7), 5, {NAMED(exv2_7), sentence::kQuestion7}, NAMED(res_12)},
+    {NAMED(label_10), "1. On dit que vous êtes étudiant. ", NAMED(comboBox_1), 6,
+     {NAMED(exv2_1), "1. On dit que vous êtes étudiant."}, NAMED(res_6)}, // the prompt lacks the trailing blank
+    {NAMED(label_9), "2. À quelle faculté?", NAMED(comboBox_2), 3, {NAMED(exv2_2)}, NAMED(res_7)},
+    {NAMED(label_8), "3. Pourquoi avez-vous choisi le métier du policier?", NAMED(comboBox_3), 1,
+     {NAMED(exv2_3)}, NAMED(res_8)},
+    {NAMED(label_11), "4. Qu’est-ce que vous apprenez à la faculté?   ", NAMED(comboBox_4), 4,
+     {NAMED(exv2_4), "4. Qu’est-ce que vous apprenez à la faculté?"}, NAMED(res_9)}, // the prompt lacks the three blanks
+    {NAMED(label_14), "5. Est-ce que vous étudiez l’anglais?   ", NAMED(comboBox_5), 0,
+     {NAMED(exv2_5), "5. Est-ce que vous étudiez l’anglais?"}, NAMED(res_10)}, // the prompt lacks the three blanks
+    {NAMED(label_13), "6. Aimez- vous cette langue?", NAMED(comboBox_6), 2, {NAMED(exv2_6)}, NAMED(res_11)},
+    {NAMED(label_12), "7. Quel sont vos hobbys?", NAMED(comboBox_7), 5, {NAMED(exv2_7)}, NAMED(res_12)},
 };
 
+inline constexpr Option kTaskIIOptions[] = {
+    {NAMED(label_15), "Mais non, j’étudie le français."},
+    {NAMED(label_16), "C’est un métier que je souhaite exercer depuis tout jeune."},
+    {NAMED(label_17), "C’est une belle langue, mais elle n’est pas facile. "},
+    {NAMED(label_18), "À la faculté de droit. "},
+    {NAMED(label_19), "Beaucoup de matières: le droit civil, le droit pénal, le droit administratif etc."},
+    {NAMED(label_20), "J’aime beaucoup la musique de tous genres (pop, rock…), l’informatique, les sports extrêmes. "},
+    {NAMED(label_21), "C’est vrai. Je suis en première année."},
+};
+
+// The French expressions in row order; their prompts are copies of the page's labels.
 inline constexpr ComboItem kTaskIII[] = {
-    {NAMED(v3_1), 1, {NAMED(exv3_1), nullptr, NAMED(label_3_1)}, NAMED(res_13)},
-    {NAMED(v3_2), 3, {NAMED(exv3_2), nullptr, NAMED(label_3_2)}, NAMED(res_14)},
-    {NAMED(v3_3), 4, {NAMED(exv3_3), nullptr, NAMED(label_3_3)}, NAMED(res_15)},
-    {NAMED(v3_4), 0, {NAMED(exv3_4), nullptr, NAMED(label_3_4)}, NAMED(res_16)},
-    {NAMED(v3_5), 2, {NAMED(exv3_5), nullptr, NAMED(label_3_5)}, NAMED(res_17)},
+    {NAMED(label_3_1), "1) la recherche criminelle", NAMED(v3_1), 1, {NAMED(exv3_1)}, NAMED(res_13)},
+    {NAMED(label_3_2), "2) la milice de la sécurité publique", NAMED(v3_2), 3, {NAMED(exv3_2)}, NAMED(res_14)},
+    {NAMED(label_3_3), "3) la lutte contre le trafic illicite des stupéfiants", NAMED(v3_3), 4, {NAMED(exv3_3)},
+     NAMED(res_15)},
+    {NAMED(label_3_4), "4) la lutte contre les crimes économiques", NAMED(v3_4), 0, {NAMED(exv3_4)}, NAMED(res_16)},
+    {NAMED(label_3_5), "5) la lutte contre la délinquance juvénile", NAMED(v3_5), 2, {NAMED(exv3_5)}, NAMED(res_17)},
 };
 
+inline constexpr Option kTaskIIIOptions[] = {
+    {NAMED(var3_1), "боротьба з економічними злочинами"},
+    {NAMED(var3_2), "карний розшук"},
+    {NAMED(var3_3), "боротьба з підлітковою злочинністю"},
+    {NAMED(var3_4), "міліція громадської безпеки"},
+    {NAMED(var3_5), "боротьба з незаконним обігом наркотиків"},
+};
+
+// The words in row order. The trailing spaces of the first are part of its stored text, and
+// its prompt copies them.
 inline constexpr ComboItem kTaskIV[] = {
-    {NAMED(v4_1), 4, {NAMED(exv4_1), nullptr, NAMED(label_4_1)}, NAMED(res_18)},
-    {NAMED(v4_2), 5, {NAMED(exv4_2), nullptr, NAMED(label_4_2)}, NAMED(res_19)},
-    {NAMED(v4_3), 3, {NAMED(exv4_3), nullptr, NAMED(label_4_3)}, NAMED(res_20)},
-    {NAMED(v4_4), 6, {NAMED(exv4_4), nullptr, NAMED(label_4_4)}, NAMED(res_21)},
-    {NAMED(v4_5), 0, {NAMED(exv4_5), nullptr, NAMED(label_4_5)}, NAMED(res_22)},
-    {NAMED(v4_6), 1, {NAMED(exv4_6), nullptr, NAMED(label_4_6)}, NAMED(res_23)},
-    {NAMED(v4_7), 2, {NAMED(exv4_7), nullptr, NAMED(label_4_7)}, NAMED(res_24)},
+    {NAMED(label_4_1), "1) participer   ", NAMED(v4_1), 4, {NAMED(exv4_1)}, NAMED(res_18)},
+    {NAMED(label_4_2), "2) apprendre", NAMED(v4_2), 5, {NAMED(exv4_2)}, NAMED(res_19)},
+    {NAMED(label_4_3), "3) se passionner", NAMED(v4_3), 3, {NAMED(exv4_3)}, NAMED(res_20)},
+    {NAMED(label_4_4), "4) nécessaire", NAMED(v4_4), 6, {NAMED(exv4_4)}, NAMED(res_21)},
+    {NAMED(label_4_5), "5) se trouver", NAMED(v4_5), 0, {NAMED(exv4_5)}, NAMED(res_22)},
+    {NAMED(label_4_6), "6) actuellement", NAMED(v4_6), 1, {NAMED(exv4_6)}, NAMED(res_23)},
+    {NAMED(label_4_7), "7) vivre", NAMED(v4_7), 2, {NAMED(exv4_7)}, NAMED(res_24)},
 };
 
-// The letters skip g and j, so "h) 551" stands at index 6.
+inline constexpr Option kTaskIVOptions[] = {
+    {NAMED(var_4_1), "être situé"},   {NAMED(var_4_2), "à présent"},    {NAMED(var_4_3), "habiter"},
+    {NAMED(var_4_4), "avoir l’hobby"}, {NAMED(var_4_5), "prendre part"}, {NAMED(var_4_6), "étudier"},
+    {NAMED(var_4_7), "utile"},
+};
+
+static_assert(std::size(kTaskIIOptions) == std::size(kTaskII) && std::size(kTaskIIIOptions) == std::size(kTaskIII)
+                  && std::size(kTaskIVOptions) == std::size(kTaskIV),
+              "one option per item");
+
+// The numbers in words, in row order. The letters of the boxes' items skip g and j, so
+// "h) 551" stands at index 6.
 inline constexpr ComboItem kTaskV[] = {
-    {NAMED(v5_1), 5, {NAMED(exv5_1), nullptr, NAMED(label_5_1)}, NAMED(res_25)},
-    {NAMED(v5_2), 8, {NAMED(exv5_2), nullptr, NAMED(label_5_2)}, NAMED(res_26)},
-    {NAMED(v5_3), 7, {NAMED(exv5_3), nullptr, NAMED(label_5_3)}, NAMED(res_27)},
-    {NAMED(v5_4), 2, {NAMED(exv5_4), nullptr, NAMED(label_5_4)}, NAMED(res_28)},
-    {NAMED(v5_5), 9, {NAMED(exv5_5), nullptr, NAMED(label_5_5)}, NAMED(res_29)},
-    {NAMED(v5_6), 0, {NAMED(exv5_6), nullptr, NAMED(label_5_6)}, NAMED(res_30)},
-    {NAMED(v5_7), 3, {NAMED(exv5_7), nullptr, NAMED(label_5_7)}, NAMED(res_31)},
-    {NAMED(v5_8), 6, {NAMED(exv5_8), nullptr, NAMED(label_5_8)}, NAMED(res_32)},
-    {NAMED(v5_9), 1, {NAMED(exv5_9), nullptr, NAMED(label_5_9)}, NAMED(res_33)},
-    {NAMED(v5_10), 4, {NAMED(exv5_10), nullptr, NAMED(label_5_10)}, NAMED(res_34)},
+    {NAMED(label_5_1), "1) trente-sept", NAMED(v5_1), 5, {NAMED(exv5_1)}, NAMED(res_25)},
+    {NAMED(label_5_2), "2) quarante-deux", NAMED(v5_2), 8, {NAMED(exv5_2)}, NAMED(res_26)},
+    {NAMED(label_5_3), "3) quatre-vingts-quatre", NAMED(v5_3), 7, {NAMED(exv5_3)}, NAMED(res_27)},
+    {NAMED(label_5_4), "4) quatre-vingt-dix-huit", NAMED(v5_4), 2, {NAMED(exv5_4)}, NAMED(res_28)},
+    {NAMED(label_5_5), "5) cent-quinze", NAMED(v5_5), 9, {NAMED(exv5_5)}, NAMED(res_29)},
+    {NAMED(label_5_6), "6) cent-soixante-quinze", NAMED(v5_6), 0, {NAMED(exv5_6)}, NAMED(res_30)},
+    {NAMED(label_5_7), "7) trois cents-seize", NAMED(v5_7), 3, {NAMED(exv5_7)}, NAMED(res_31)},
+    {NAMED(label_5_8), "8) cinq cents-cinquante-un", NAMED(v5_8), 6, {NAMED(exv5_8)}, NAMED(res_32)},
+    {NAMED(label_5_9), "9) mille deux cent-trente-quatre", NAMED(v5_9), 1, {NAMED(exv5_9)}, NAMED(res_33)},
+    {NAMED(label_5_10), "10) deux mille-quatorze", NAMED(v5_10), 4, {NAMED(exv5_10)}, NAMED(res_34)},
 };
 
 inline constexpr TextItem kTaskVI[] = {

@@ -18,9 +18,6 @@ namespace answer {
 
 namespace {
 
-using U = MainWindowUi;
-using Label = QLabel *U::*;
-
 const char kNoAnswer[] = "Відповіді нема";
 
 // What one result label shows, and in which colour.
@@ -47,19 +44,13 @@ Verdict endingVerdict(const MainWindowUi &ui, const ChoiceItem &item, int)
 }
 
 // Tasks II to IV: the page label that carries the chosen letter.
-const Label kTaskIIOptions[] = {&U::label_15, &U::label_16, &U::label_17, &U::label_18,
-                                &U::label_19, &U::label_20, &U::label_21};
-const Label kTaskIIIOptions[] = {&U::var3_1, &U::var3_2, &U::var3_3, &U::var3_4, &U::var3_5};
-const Label kTaskIVOptions[] = {&U::var_4_1, &U::var_4_2, &U::var_4_3, &U::var_4_4,
-                                &U::var_4_5, &U::var_4_6, &U::var_4_7};
-
 template <const auto &options>
 Verdict letterVerdict(const MainWindowUi &ui, const ComboItem &item, int)
 {
     const int index = (ui.*item.box.member)->currentIndex();
     if (index < 0 || index >= int(std::size(options)))
         return judged(QString::fromUtf8(kNoAnswer), false);
-    return judged((ui.*options[index])->text(), isRight(ui, item));
+    return judged((ui.*options[index].label.member)->text(), isRight(ui, item));
 }
 
 // Task V: the box's own item text; its red sheet is task V's own.
@@ -78,23 +69,35 @@ Verdict typedVerdict(const MainWindowUi &ui, const TextItem &item, int number)
     return judged(QString::number(number) + QStringLiteral(". ") + answer, matchesKey(typed, item.key));
 }
 
-// Fixed texts, or the exercise page's own labels, markup and all.
-void writePrompt(MainWindowUi &ui, const Prompt *prompt)
+// Task I: the prompt's own text.
+QString writtenPrompt(const MainWindowUi &, const ChoiceItem &item)
 {
-    if (!prompt)
-        return;
-    (ui.*prompt->label.member)
-        ->setText(prompt->text ? QString::fromUtf8(prompt->text) : (ui.*prompt->copiedFrom.member)->text());
+    return QString::fromUtf8(item.prompt.text);
+}
+
+// Task II: the question's words, or the prompt's own text where the two differ.
+QString questionPrompt(const MainWindowUi &, const ComboItem &item)
+{
+    return QString::fromUtf8(item.prompt.text ? item.prompt.text : item.words);
+}
+
+// Tasks III to V: the exercise page's own item label, markup and all.
+QString copiedPrompt(const MainWindowUi &ui, const ComboItem &item)
+{
+    return (ui.*item.label.member)->text();
 }
 
 // The heading, every prompt, then every item's result: the text, then its colour.
 template <class Item, size_t N>
 void fillTab(MainWindowUi &ui, QLabel *heading, const char *headingText, const Item (&items)[N],
-             Verdict (*verdictOf)(const MainWindowUi &, const Item &, int))
+             Verdict (*verdictOf)(const MainWindowUi &, const Item &, int),
+             QString (*promptText)(const MainWindowUi &, const Item &) = nullptr)
 {
     heading->setText(QString::fromUtf8(headingText));
-    for (const Item &item : items)
-        writePrompt(ui, promptOf(item));
+    for (const Item &item : items) {
+        if (const Prompt *prompt = promptOf(item))
+            (ui.*prompt->label.member)->setText(promptText(ui, item));
+    }
     for (size_t k = 0; k < N; ++k) {
         const Verdict verdict = verdictOf(ui, items[k], int(k + 1));
         QLabel *result = ui.*items[k].result.member;
@@ -110,11 +113,11 @@ void fillTab(MainWindowUi &ui, QLabel *heading, const char *headingText, const I
 void fillResultTabs(MainWindowUi &ui)
 {
     // Task I's page line lacks the heading's "I. ", so the two are written apart.
-    fillTab(ui, ui.exl1_2, "I. Complétez les phrases en vous servant du texte:", kTaskI, endingVerdict);
-    fillTab(ui, ui.exv_2, sentence::kTaskIIInstruction, kTaskII, letterVerdict<kTaskIIOptions>);
-    fillTab(ui, ui.ex3, sentence::kTaskIIIInstruction, kTaskIII, letterVerdict<kTaskIIIOptions>);
-    fillTab(ui, ui.exv_4, sentence::kTaskIVInstruction, kTaskIV, letterVerdict<kTaskIVOptions>);
-    fillTab(ui, ui.exv_5, sentence::kTaskVInstruction, kTaskV, numberVerdict);
+    fillTab(ui, ui.exl1_2, "I. Complétez les phrases en vous servant du texte:", kTaskI, endingVerdict, writtenPrompt);
+    fillTab(ui, ui.exv_2, sentence::kTaskIIInstruction, kTaskII, letterVerdict<kTaskIIOptions>, questionPrompt);
+    fillTab(ui, ui.ex3, sentence::kTaskIIIInstruction, kTaskIII, letterVerdict<kTaskIIIOptions>, copiedPrompt);
+    fillTab(ui, ui.exv_4, sentence::kTaskIVInstruction, kTaskIV, letterVerdict<kTaskIVOptions>, copiedPrompt);
+    fillTab(ui, ui.exv_5, sentence::kTaskVInstruction, kTaskV, numberVerdict, copiedPrompt);
     fillTab(ui, ui.exg_6, sentence::kTaskVIInstruction, kTaskVI, typedVerdict);
     fillTab(ui, ui.exg_7, sentence::kTaskVIIInstruction, kTaskVII, typedVerdict);
 }

@@ -664,12 +664,7 @@ void ChoicePagesTest::choicesSurviveNavigation()
     for (const QString &step : steps) {
         const QStringList words = step.split(QLatin1Char(' '));
         if (words[0] == QLatin1String("page")) {
-            const int page = words[1].toInt();
-            while (testutil::currentPage(window) < page)
-                testutil::clickNext(window);
-            while (testutil::currentPage(window) > page)
-                testutil::clickBack(window);
-            QCOMPARE(testutil::currentPage(window), page);
+            testutil::goToPage(window, words[1].toInt());
         } else if (words[0] == QLatin1String("pick")) {
             auto *box = widget<QComboBox>(window, words[1]);
             QVERIFY(box);

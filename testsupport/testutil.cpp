@@ -22,13 +22,26 @@ const char kNeutralEditStyleVI[] = "border: 1px solid #000;";
 const char kNeutralEditStyleVII[] = "border: 1px solid #000000;";
 const char kResultBoxStyle[] = "border: 1px solid #000;\nbackground: #fff;\n";
 
-void missingWidget(const char *className, const QString &name)
+namespace {
+
+// How long a shown window may take to be exposed: twice the toolkit's default, for slow
+// virtual displays such as the Windows run's under Wine.
+constexpr int kExposeTimeoutMs = 10000;
+
+template <class Failure = HelperFailure>
+[[noreturn]] void fail(const QByteArray &message)
 {
-    const QByteArray message = QByteArray("no ") + className + " named " + name.toUtf8();
     // Outside a test function (the tools, the benchmark) the exception alone says it.
     if (QTest::currentTestFunction())
         QTest::qFail(message.constData(), __FILE__, __LINE__);
-    throw MissingWidget(message.toStdString());
+    throw Failure(message.toStdString());
+}
+
+} // namespace
+
+void missingWidget(const char *className, const QString &name)
+{
+    fail<MissingWidget>(QByteArray("no ") + className + " named " + name.toUtf8());
 }
 
 QString plainText(const QString &html)
@@ -59,8 +72,17 @@ void clickFinish(const QObject *root) { click(button(root, "pushButton_3")); }
 
 void goToPage(const QObject *root, int page)
 {
-    while (currentPage(root) < page)
-        clickNext(root);
+    for (int from = currentPage(root); from != page; from = currentPage(root)) {
+        const bool forward = from < page;
+        if (forward)
+            clickNext(root);
+        else
+            clickBack(root);
+        const int to = currentPage(root);
+        if (to != (forward ? from + 1 : from - 1))
+            fail(QByteArray(forward ? "Next" : "Back") + " took page " + QByteArray::number(from) + " to page "
+                 + QByteArray::number(to) + " on the way to page " + QByteArray::number(page));
+    }
 }
 
 QString RecordingTranslator::translate(const char *context, const char *source, const char *disambiguation,
@@ -76,8 +98,9 @@ ShownWindow::ShownWindow()
 {
     window.show();
     QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowExposed(&window))
-        qWarning("window not exposed");
+    if (!QTest::qWaitForWindowExposed(&window, kExposeTimeoutMs))
+        fail("window " + window.objectName().toUtf8() + " not exposed within "
+             + QByteArray::number(kExposeTimeoutMs / 1000) + " s of being shown");
 }
 
 } // namespace testutil

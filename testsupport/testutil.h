@@ -17,12 +17,19 @@
 
 namespace testutil {
 
-// What a lookup throws for a widget that is not there, after failing the running test with
-// the same words ("no QLabel named res_6"). Callers may then use what they get unchecked.
-class MissingWidget : public std::runtime_error
+// What a helper throws when it cannot do its part, after failing the running test with the
+// same words ("no QLabel named res_6"). Callers may then use what they get unchecked.
+class HelperFailure : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// What a lookup throws for a widget that is not there.
+class MissingWidget : public HelperFailure
+{
+public:
+    using HelperFailure::HelperFailure;
 };
 
 [[noreturn]] void missingWidget(const char *className, const QString &name);
@@ -37,15 +44,15 @@ T *widget(const QObject *root, const QString &name)
     return found;
 }
 
-// QTEST_MAIN, for tests that look widgets up: QtTest records the failure of a test function
-// that a missing widget ended, then throws the exception on, which ends the process here as
-// a failed run instead of through std::terminate.
+// QTEST_MAIN, for tests that use the helpers: QtTest records the failure of a test function
+// that a helper ended, then throws the exception on, which ends the process here as a failed
+// run instead of through std::terminate.
 #define FRENCH_TEST_MAIN(TestObject)                                                                     \
     int main(int argc, char *argv[])                                                                    \
     {                                                                                                   \
         try {                                                                                           \
             QTEST_MAIN_IMPL(TestObject)                                                                 \
-        } catch (const ::testutil::MissingWidget &) {                                                   \
+        } catch (const ::testutil::HelperFailure &) {                                                   \
             return 1;                                                                                   \
         }                                                                                               \
     }
@@ -61,7 +68,8 @@ void clickNext(const QObject *root);
 void clickBack(const QObject *root);
 void clickFinish(const QObject *root);
 
-// Goes forward from the start page with Next until page `page` (0 to 7) is shown.
+// Goes with Next or Back until page `page` (0 to 7) is shown. Every press must move one page
+// that way, or the test fails there, naming the page it stayed on.
 void goToPage(const QObject *root, int page);
 
 // The looks the tests expect, written out apart from the program's own sheets so that a
@@ -94,7 +102,8 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-// A shown window that has been laid out and exposed, ready for real input events.
+// A shown window that has been laid out and exposed, ready for real input events; the test
+// fails if it is not exposed within ten seconds.
 struct ShownWindow {
     MainWindow window;
     ShownWindow();

@@ -225,8 +225,8 @@ int main(int argc, char *argv[])
     useDesignLook();
     try {
         return run(app);
-    } catch (const testutil::MissingWidget &missing) {
-        std::fprintf(stderr, "french-snapshot: %s\n", missing.what());
+    } catch (const testutil::HelperFailure &failure) {
+        std::fprintf(stderr, "french-snapshot: %s\n", failure.what());
         return 2;
     }
 }

@@ -1,5 +1,6 @@
 // Task V: ten French numbers in words, each with a box of numbers in digits.
 
+#include "answer_key.h"
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
@@ -66,44 +67,23 @@ const MatchingCell kCells[] = {
     labelCell(NAMED(label_5_10), 9, 0), boxCell(NAMED(v5_10), 9, 1),
 };
 
-// The numbers in words, in row order: what each box answers, and the texts of their labels.
-const MatchingItem kNumbers[] = {
-    {NAMED(label_5_1), NAMED(v5_1), "1) trente-sept"},
-    {NAMED(label_5_2), NAMED(v5_2), "2) quarante-deux"},
-    {NAMED(label_5_3), NAMED(v5_3), "3) quatre-vingts-quatre"},
-    {NAMED(label_5_4), NAMED(v5_4), "4) quatre-vingt-dix-huit"},
-    {NAMED(label_5_5), NAMED(v5_5), "5) cent-quinze"},
-    {NAMED(label_5_6), NAMED(v5_6), "6) cent-soixante-quinze"},
-    {NAMED(label_5_7), NAMED(v5_7), "7) trois cents-seize"},
-    {NAMED(label_5_8), NAMED(v5_8), "8) cinq cents-cinquante-un"},
-    {NAMED(label_5_9), NAMED(v5_9), "9) mille deux cent-trente-quatre"},
-    {NAMED(label_5_10), NAMED(v5_10), "10) deux mille-quatorze"},
-};
+constexpr MatchingPage kPage = {NAMED(stacked_vocabulaire5), "VOCABULAIRE, V", NAMED(vocabulaire5), NAMED(label_49),
+                                sentence::kTaskVInstruction, NAMED(gridLayoutWidget_5), NAMED(gridLayout_5),
+                                QRect(20, 50, 321, 311), 6, QLayout::SetNoConstraint, 2, {47, 5},
+                                rowsOf(kCells), rowsOf(answer::kTaskV), {nullptr, 0}};
 
 } // namespace
 
-const MatchingCells kTask5Cells = cellsOf(kCells);
+const MatchingCells kTask5Cells = rowsOf(kCells);
 
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
-    const MatchingPage page = {NAMED(stacked_vocabulaire5), "VOCABULAIRE, V", NAMED(vocabulaire5), NAMED(label_49),
-                               NAMED(gridLayoutWidget_5), NAMED(gridLayout_5), QRect(20, 50, 321, 311),
-                               6, QLayout::SetNoConstraint, 2, {47, 5}};
-    return buildMatchingPage(ui, page, kTask5Cells, kNumbers);
+    return buildMatchingPage(ui, kPage);
 }
 
 void assignTask5Texts(MainWindowUi &ui)
 {
-    const QStringList choices = numberChoices();
-    ui.label_49->setText(translated(instructionHtml(QString::fromUtf8(sentence::kTaskVInstruction))));
-    for (const MatchingCell &cell : kCells) {
-        if (cell.label.member) {
-            (ui.*cell.label.member)->setText(translated(boldHtml(QString::fromUtf8(kNumbers[cell.row].words))));
-        } else {
-            fillChoices(ui.*cell.box.member, choices);
-            fitLongestItem(ui.*cell.box.member);
-        }
-    }
+    assignMatchingTexts(ui, kPage, numberChoices(), fitLongestItem);
 }
 
 } // namespace form

@@ -9,7 +9,10 @@ class QWidget;
 
 namespace form {
 
-struct MatchingCells;
+template <class T>
+struct Rows;
+struct MatchingCell;
+using MatchingCells = Rows<MatchingCell>;
 
 QWidget *buildReadingPage(MainWindowUi &ui);   // page 0
 QWidget *buildTask1Page(MainWindowUi &ui);     // page 1

@@ -1,5 +1,6 @@
 #include "form/recipes.h"
 
+#include "answer_key.h"
 #include "form.h"
 
 #include <QComboBox>
@@ -79,8 +80,7 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     return box;
 }
 
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const MatchingCells &cells,
-                           const MatchingItem *items, std::size_t itemCount)
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
 {
     QWidget *page = makePage(ui, matching.page, matching.accessibleName);
     QWidget *panel = makePanel(ui, matching.panel, page, 771);
@@ -96,7 +96,7 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const
     grid->setContentsMargins(matching.margin, matching.margin, matching.margin, matching.margin);
     grid->setSizeConstraint(matching.sizeConstraint);
 
-    for (const MatchingCell &cell : cells) {
+    for (const MatchingCell &cell : matching.cells) {
         QWidget *widget = cell.label.member ? static_cast<QWidget *>(makeItemLabel(ui, cell.label, gridWidget))
                                             : makeChoiceCombo(ui, cell.box, gridWidget);
         grid->addWidget(widget, cell.row, cell.column, 1, 1);
@@ -105,16 +105,54 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching, const
     for (int column = 0; column < matching.columns; ++column)
         grid->setColumnStretch(column, matching.stretch[column]);
 
-    for (std::size_t i = 0; i < itemCount; ++i)
-        nameAnswerControl(ui.*items[i].box.member, QString::fromUtf8(items[i].words), ui.*items[i].label.member);
+    for (const answer::ComboItem &item : matching.items)
+        nameAnswerControl(ui.*item.box.member, QString::fromUtf8(item.words), ui.*item.label.member);
     return page;
+}
+
+namespace {
+
+// "a)" for index 0, "b)" for 1, …
+QString letterOf(int index)
+{
+    return QString(QLatin1Char(char('a' + index))) + QLatin1Char(')');
+}
+
+QString cellText(const MatchingPage &page, const MatchingCell &cell)
+{
+    if (cell.column == 2)
+        return letterHtml(letterOf(cell.row), QString::fromUtf8(page.options[std::size_t(cell.row)].text));
+    const QString words = QString::fromUtf8(page.items[std::size_t(cell.row)].words);
+    if (cell.quirk == CellQuirk::SizedSpan)
+        return richText(spanParagraph(QStringLiteral("font-size:10pt; font-weight:600;"), words));
+    return boldHtml(words);
+}
+
+} // namespace
+
+void assignMatchingTexts(MainWindowUi &ui, const MatchingPage &page, const QStringList &choices,
+                         void (*fit)(QComboBox *))
+{
+    (ui.*page.instruction.member)->setText(translated(instructionHtml(QString::fromUtf8(page.instructionText))));
+    for (const MatchingCell &cell : page.cells) {
+        if (cell.label.member) {
+            (ui.*cell.label.member)->setText(translated(cellText(page, cell)));
+            continue;
+        }
+        QComboBox *box = ui.*cell.box.member;
+        fillChoices(box, choices);
+        if (cell.quirk == CellQuirk::Cleared)
+            box->setCurrentText(QString());
+        if (fit)
+            fit(box);
+    }
 }
 
 QStringList letterChoices(int count)
 {
     QStringList letters;
     for (int i = 0; i < count; ++i)
-        letters << translated(QString(QLatin1Char(char('a' + i))) + QLatin1Char(')'));
+        letters << translated(letterOf(i));
     return letters;
 }
 

@@ -4,6 +4,7 @@
 // Widget recipes that many pages share, so a style sheet or a font is written once.
 
 #include "form.h"
+#include "form/named.h"
 
 #include <QLayout>
 #include <QRect>
@@ -19,28 +20,17 @@ class QLabel;
 class QTextEdit;
 class QWidget;
 
+namespace answer {
+struct ComboItem;
+struct Option;
+} // namespace answer
+
 namespace form {
 
 extern const char kPanelStyle[];
 extern const char kTransparentStyle[];
 extern const char kItemLabelStyle[];
 extern const char kChoiceComboStyle[];
-
-// An object of the form: the member of MainWindowUi that keeps it and the object name it
-// carries. Write it with NAMED(member), so the name is the member's own, letter for letter.
-template <class T>
-struct Named {
-    T *MainWindowUi::*member;
-    const char *name;
-};
-
-template <class T>
-constexpr Named<T> named(T *MainWindowUi::*member, const char *name)
-{
-    return {member, name};
-}
-
-#define NAMED(object) ::form::named(&MainWindowUi::object, #object)
 
 // Creates the object, names it before any other property, and keeps it in the form.
 template <class T, class Parent>
@@ -102,52 +92,61 @@ void fillChoices(QComboBox *box, const QStringList &items);
 // the item's label becomes the box's buddy, named by the same words rather than its markup.
 void nameAnswerControl(QWidget *control, const QString &words, QLabel *itemLabel = nullptr);
 
-// An item of a matching page: its label, its box, and its words as the labels' source has them.
-struct MatchingItem {
-    Named<QLabel> label;
-    Named<QComboBox> box;
-    const char *words;
+// Rows of a table, walked in order.
+template <class T>
+struct Rows {
+    const T *first;
+    std::size_t count;
+    const T *begin() const { return first; }
+    const T *end() const { return first + count; }
+    const T &operator[](std::size_t i) const { return first[i]; }
 };
 
-// One cell of a matching grid: an item label or a choice box.
+template <class T, std::size_t N>
+constexpr Rows<T> rowsOf(const T (&rows)[N])
+{
+    return {rows, N};
+}
+
+// The few steps that set one cell apart from its neighbours when the texts are assigned.
+enum class CellQuirk {
+    None,
+    SizedSpan, // an item label whose bold span also names the labels' 10 pt
+    Cleared,   // a box whose current text is set empty right after it is filled
+};
+
+// One cell of a matching grid: an item label (column 0), a choice box (column 1) or an
+// option label (column 2).
 struct MatchingCell {
     Named<QLabel> label;
     Named<QComboBox> box;
     int row;
     int column;
+    CellQuirk quirk;
 };
 
-constexpr MatchingCell labelCell(Named<QLabel> label, int row, int column)
+constexpr MatchingCell labelCell(Named<QLabel> label, int row, int column, CellQuirk quirk = CellQuirk::None)
 {
-    return {label, {}, row, column};
+    return {label, {}, row, column, quirk};
 }
 
-constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column)
+constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column, CellQuirk quirk = CellQuirk::None)
 {
-    return {{}, box, row, column};
+    return {{}, box, row, column, quirk};
 }
 
 // A page's cells in creation order.
-struct MatchingCells {
-    const MatchingCell *first;
-    std::size_t count;
-    const MatchingCell *begin() const { return first; }
-    const MatchingCell *end() const { return first + count; }
-};
+using MatchingCells = Rows<MatchingCell>;
 
-template <std::size_t N>
-constexpr MatchingCells cellsOf(const MatchingCell (&cells)[N])
-{
-    return {cells, N};
-}
-
-// Pages II to V: a page, its panel and instruction line, and a grid of item labels and
-// choice boxes in a widget whose 12 pt font the cells inherit.
+// Pages II to V: a page, its panel and instruction line, and a grid of item labels, choice
+// boxes and option labels in a widget whose 12 pt font the cells inherit. Row r holds item r
+// and the option lettered by r.
 struct MatchingPage {
     Named<QWidget> page;
     const char *accessibleName;
     Named<QWidget> panel;
     Named<QLabel> instruction;
+    const char *instructionText;
     Named<QWidget> gridWidget;
     Named<QGridLayout> grid;
     QRect gridGeometry;
@@ -155,19 +154,18 @@ struct MatchingPage {
     QLayout::SizeConstraint sizeConstraint;
     int columns;
     int stretch[3];
+    MatchingCells cells;
+    Rows<answer::ComboItem> items;
+    Rows<answer::Option> options; // none on task V, whose boxes hold the answers
 };
 
-// Builds a matching page with its cells in the order given, which is also their Tab order,
+// Builds a matching page with its cells in creation order, which is also their Tab order,
 // and names every box by its item.
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCells &cells,
-                           const MatchingItem *items, std::size_t itemCount);
-
-template <std::size_t M>
-QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page, const MatchingCells &cells,
-                           const MatchingItem (&items)[M])
-{
-    return buildMatchingPage(ui, page, cells, items, M);
-}
+QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page);
+// Sets the instruction line, then every cell in creation order: an item label its words in
+// bold, an option label its letter and text, a box `choices` and then `fit`, if given.
+void assignMatchingTexts(MainWindowUi &ui, const MatchingPage &page, const QStringList &choices,
+                         void (*fit)(QComboBox *) = nullptr);
 
 // The translation lookup every initial text goes through (context "MainWindow").
 QString translated(const char *source);

@@ -16,12 +16,6 @@ inline constexpr char kTaskVInstruction[] = "V. Faites correspondre les nombres 
 inline constexpr char kTaskVIInstruction[] = "VI. Mettez au présent les verbes entre parenthèses:";
 inline constexpr char kTaskVIIInstruction[] = "VII. Recomposez les phrases en rétablissant les “-”:";
 
-// Task II's questions 2, 3, 6 and 7; the page's 1, 4 and 5 end in blanks their prompts lack.
-inline constexpr char kQuestion2[] = "2. À quelle faculté?";
-inline constexpr char kQuestion3[] = "3. Pourquoi avez-vous choisi le métier du policier?";
-inline constexpr char kQuestion6[] = "6. Aimez- vous cette langue?";
-inline constexpr char kQuestion7[] = "7. Quel sont vos hobbys?";
-
 } // namespace sentence
 
 #endif
