@@ -25,6 +25,7 @@ extern const char kPanelStyle[];
 extern const char kTransparentStyle[];
 extern const char kItemLabelStyle[];
 extern const char kChoiceComboStyle[];
+extern const char kLeaveEditDescription[];
 
 // An object of the form: the member of MainWindowUi that keeps it and the object name it
 // carries. Write it with NAMED(member), so the name is the member's own, letter for letter.
