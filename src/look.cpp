@@ -20,7 +20,7 @@ namespace {
 // label come here. A focused box's item is written as without the focus: the Windows style
 // would write it in the selection's text colour over a selection fill that never comes, white
 // on the light panel. The focus shows instead as a dark frame inside the box, in the
-// instructions' blue, which stands out from the white box and the panel's grey alike.
+// instructions' blue, which stands out from the box's light face and the panel's grey alike.
 // A box takes the wheel only while it has the focus, and never takes the focus by it, so
 // scrolling over a page changes no answer.
 class KeyboardFriendlyStyle : public QProxyStyle
@@ -54,8 +54,10 @@ public:
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
     {
+#if QT_VERSION >= QT_VERSION_CHECK(5, 10, 0)
         if (hint == SH_ComboBox_AllowWheelScrolling && widget && !widget->hasFocus())
             return 0;
+#endif
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
