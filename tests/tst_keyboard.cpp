@@ -359,7 +359,7 @@ private:
         if (box->currentIndex() != indexBefore) {
             failure = QStringLiteral("the wheel over %1, which had not the focus, changed its answer from %2 to %3")
                           .arg(box->objectName())
-                          .arg(box->itemText(indexBefore))
+                          .arg(indexBefore < 0 ? QStringLiteral("none") : box->itemText(indexBefore))
                           .arg(box->currentText());
             return false;
         }
