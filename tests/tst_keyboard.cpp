@@ -356,15 +356,15 @@ private:
                           .arg(box->objectName());
             return false;
         }
+        if (QApplication::focusWidget() != focusBefore) {
+            failure = QStringLiteral("the wheel over %1 took the focus").arg(box->objectName());
+            return false;
+        }
         if (box->currentIndex() != indexBefore) {
-            failure = QStringLiteral("the wheel over %1, which had not the focus, changed its answer from %2 to %3")
+            failure = QStringLiteral("the wheel over %1, which did not have the focus, changed its answer from %2 to %3")
                           .arg(box->objectName())
                           .arg(indexBefore < 0 ? QStringLiteral("none") : box->itemText(indexBefore))
                           .arg(box->currentText());
-            return false;
-        }
-        if (QApplication::focusWidget() != focusBefore) {
-            failure = QStringLiteral("the wheel over %1 took the focus").arg(box->objectName());
             return false;
         }
         return true;
