@@ -172,6 +172,8 @@ const Step kWalk[] = {
     // Finish, then once more: the result page must stay.
     {"Return", "qt_tabwidget_tabbar", 8},
     {"Return", "qt_tabwidget_tabbar", 8},
+    // The tabs keep their own Ctrl+Tab: to task II's.
+    {"Ctrl+Tab", "qt_tabwidget_tabbar", 8},
     {"Tab", "close_button", 8},
 };
 
@@ -532,6 +534,7 @@ void KeyboardTest::wholeTestByKeys()
     qInfo("lowest contrast of a focus frame: %.2f : 1", walk.lowestContrast);
 
     QCOMPARE(widget<QLabel>(&window, QStringLiteral("label_mark"))->text(), QStringLiteral("100"));
+    QCOMPARE(widget<QTabWidget>(&window, QStringLiteral("tabWidget"))->currentIndex(), 1);
     // Every edit kept what was typed into it before it was left.
     QCOMPARE(widget<QTextEdit>(&window, QStringLiteral("textEdit_2"))->toPlainText(), QStringLiteral("sais"));
     // Close is pressed only deliberately, and then it closes.
