@@ -87,6 +87,11 @@ const Step kWalk[] = {
     {"Tab", "pushButton_1", 2},
     {"Tab", "pushButton_2", 2},
     {"HoldReturn", "pushButton_2", 3},
+    // Back by Return, and on again.
+    {"Shift+Tab", "pushButton_1", 3},
+    {"Return", "pushButton_1", 2},
+    {"Tab", "pushButton_2", 2},
+    {"Return", "pushButton_2", 3},
     // Task III.
     {"Tab", "v3_5", 3},
     {"c", "v3_5", 3},
@@ -245,7 +250,7 @@ public:
         if (differing < 12)
             return QStringLiteral("looks the same with and without the focus (%1 pixels differ)").arg(differing);
         if (qobject_cast<QComboBox *>(control))
-            return frameProblem(focused, unfocused, margin * focused.devicePixelRatio());
+            return frameProblem(focused, unfocused, qRound(margin * focused.devicePixelRatio()));
         return QString();
     }
 
