@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTabWidget>
 
 #include <iterator>
 #include <memory>
@@ -89,6 +90,9 @@ void MainWindow::on_pushButton_3_clicked()
     ui->pushButton_2->setVisible(false);
     ui->pushButton_3->setVisible(false);
     ui->stackedWidget->setCurrentIndex(8);
+    // Hiding Finish handed its focus on to Close, where one more press would end the program
+    // and the results with it; the tabs take it instead.
+    ui->tabWidget->setFocus(Qt::OtherFocusReason);
     ui->label_4->setText(QStringLiteral("RÉSULTAT"));
     ui->label_24->setText(QStringLiteral("Au total: 100 points"));
 

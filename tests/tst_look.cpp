@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -205,10 +206,13 @@ void TestLook::substituteStandsIn()
 void TestLook::windowsKeepsItsOwnLook()
 {
 #ifdef Q_OS_WIN
-    // Drawn for Windows: the real fonts and the platform's own style, nothing standing in.
+    // Drawn for Windows: the real fonts and the platform's own style, nothing standing in;
+    // the keyboard's additions come through a proxy over that style.
     for (const char *family : {"Trebuchet MS", "Tahoma"})
         QVERIFY(QFont::substitutes(QString::fromLatin1(family)).isEmpty());
-    QCOMPARE(QApplication::style()->objectName(), styleBefore);
+    auto *proxy = qobject_cast<QProxyStyle *>(QApplication::style());
+    QVERIFY2(proxy, "no proxy over the platform's style");
+    QCOMPARE(proxy->baseStyle()->objectName(), styleBefore);
 #else
     QSKIP("only Windows keeps its own look");
 #endif

@@ -22,6 +22,7 @@ const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
 const char kItemLabelStyle[] =
     "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
+const char kLeaveEditDescription[] = "Ctrl+Tab — наступне поле, Ctrl+Shift+Tab — попереднє поле";
 
 QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named, const char *accessibleName)
 {
@@ -175,6 +176,9 @@ void nameAnswerControl(QWidget *control, const QString &words, QLabel *itemLabel
 {
     const QString name = words.simplified();
     control->setAccessibleName(name);
+    // Tab is text in a typed answer; the way out is not the usual one.
+    if (qobject_cast<QTextEdit *>(control))
+        control->setAccessibleDescription(QString::fromUtf8(kLeaveEditDescription));
     if (itemLabel) {
         itemLabel->setAccessibleName(name);
         itemLabel->setBuddy(control);

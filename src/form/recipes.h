@@ -31,6 +31,7 @@ extern const char kPanelStyle[];
 extern const char kTransparentStyle[];
 extern const char kItemLabelStyle[];
 extern const char kChoiceComboStyle[];
+extern const char kLeaveEditDescription[];
 
 // Creates the object, names it before any other property, and keeps it in the form.
 template <class T, class Parent>
