@@ -4,7 +4,8 @@
 # test suite, runs the tests and the real window under Wine, and makes the release: the zip,
 # the installer, the MSI, the relink kit and Qt's source, with the licence file and SHA256SUMS.
 # Signs them when FRENCH_TEST_SIGN_PKCS12 and FRENCH_TEST_SIGN_PASSWORD_FILE are set.
-# Everything lands in build-windows/ (or $WINDOWS_BUILD_DIR).
+# Everything lands in build-windows/ (or $WINDOWS_BUILD_DIR), and the release only once every
+# test and check has passed.
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tools="$root_dir/tools/windows"
@@ -41,10 +42,20 @@ export SOURCE_DATE_EPOCH TZ=UTC
 
 qt_prefix=$("$tools/qt.sh" | tail -n 1)
 
-# A run that fails leaves no release behind that looks finished.
+# A run that fails leaves no release behind that looks finished, nor does one that is killed:
+# the release is made in a staging folder, and what a killed run left there goes too.
+stage="$out_dir/.staging"
+scratch="$out_dir/.scratch"
 mkdir -p "$out_dir"
-rm -rf "$out_dir"/french-test-*-win64.zip "$out_dir"/french-test-*-setup.exe "$out_dir"/french-test-*-x64.msi \
-  "$out_dir"/french-test-*-relink-kit.zip "$out_dir/qt-source" "$out_dir/SHA256SUMS" "$out_dir/LICENSE.txt"
+rm -rf "$out_dir/SHA256SUMS" "$out_dir"/french-test-*-win64.zip "$out_dir"/french-test-*-setup.exe \
+  "$out_dir"/french-test-*-x64.msi "$out_dir"/french-test-*-relink-kit.zip "$out_dir/qt-source" \
+  "$out_dir/LICENSE.txt" "$stage" "$scratch"
+# A check that fails says so itself; this names it, and that nothing was published.
+check() {  # what, command...
+  local what=$1
+  shift
+  "$@" || { echo "windows.sh: $what failed; nothing is published" >&2; exit 1; }
+}
 
 # Carlito named Tahoma and Trebuchet MS (made with Debian's fontTools, hence its python3): for
 # the prefix, and for the offscreen platform, which on Windows reads one folder.
@@ -80,19 +91,17 @@ echo "Running the tests under Wine"
 wine_dpi 96
 start_virtual_display
 trap stop_virtual_display EXIT
-(cd "$build_dir" && ctest --output-on-failure -j"$((jobs * 2))" \
+(cd "$build_dir" && check "the test suite" ctest --output-on-failure -j"$((jobs * 2))" \
   -E '^tst_frame\.missingDisplayIsExplained$|^tst_look\.substituteStandsIn$|^tst_look\.everyPageAndTabFits$|^tst_look\.scaled$')
 stop_virtual_display
 trap - EXIT
 
 echo "Starting the real window under Wine"
-"$tools/window_check.sh" "$build_dir/french-test.exe" "$build_dir/tools/french-snapshot.exe" \
+check "the window check" "$tools/window_check.sh" "$build_dir/french-test.exe" "$build_dir/tools/french-snapshot.exe" \
   "$out_dir/pictures" 96 144
 
-# The release is put together in a staging folder and moved into place only when whole.
-stage="$out_dir/.staging"
-scratch="$out_dir/.scratch"
-rm -rf "$stage" "$scratch"
+# The release is put together in the staging folder, checked there, and moved into place only
+# when every check has passed.
 mkdir -p "$stage/qt-source" "$scratch"
 trap 'rm -rf "$stage" "$scratch"' EXIT
 zip_name="french-test-$version-win64"
@@ -102,7 +111,7 @@ msi="french-test-$version-x64.msi"
 
 echo "Making the relink kit"
 "$tools/relink_kit.sh" "$build_dir" "$qt_prefix" "$version" "$stage/$kit"
-"$tools/kit_check.sh" "$stage/$kit" "$qt_prefix" "$build_dir/french-test.exe"
+check "the relink kit check" "$tools/kit_check.sh" "$stage/$kit" "$qt_prefix" "$build_dir/french-test.exe"
 for file in "$qt_prefix"/source/*.dsc "$qt_prefix"/source/*.tar.*; do
   cp "$file" "$stage/qt-source/"
 done
@@ -115,7 +124,7 @@ python3 "$tools/notices.py" write --qt "$qt_prefix" --tree "$scratch/qt-src" \
   --link "$build_dir/CMakeFiles/french-test.dir/linkLibs.rsp" --version "$version" \
   --release-file "${release_files[@]}" --out "$stage/LICENSE.txt"
 license="$stage/LICENSE.txt"
-python3 "$tools/notices.py" check --qt "$qt_prefix" --tree "$scratch/qt-src" \
+check "the notices check" python3 "$tools/notices.py" check --qt "$qt_prefix" --tree "$scratch/qt-src" \
   --map "$build_dir/french-test.map" --license "$stage/LICENSE.txt"
 
 installer() {  # version, exe, output, makensis options
@@ -142,30 +151,50 @@ package() {  # folder
 }
 echo "Packaging"
 package "$stage"
-rm "$stage/french-test.exe"
+# The program as packed (signed, when signing) is no release file of its own.
+mv "$stage/french-test.exe" "$scratch/french-test.exe"
 # The upgrade is checked against the same program one patch version up.
 newer_version="${version%.*}.$(( ${version##*.} + 1 ))"
 installer "$newer_version" "$build_dir/french-test.exe" "$scratch/setup-$newer_version.exe"
 
-mv "$stage/$zip_name.zip" "$stage/$setup" "$stage/$msi" "$stage/$kit" "$license" "$out_dir/"
-license="$out_dir/LICENSE.txt"
-mv "$stage/qt-source" "$out_dir/qt-source"
-(cd "$out_dir" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS)
-
 echo "Installing, upgrading and uninstalling under Wine"
-"$tools/installer_check.sh" "$out_dir/$setup" "$scratch/setup-$newer_version.exe"
-"$tools/msi_check.sh" "$build_dir/french-test.exe" "$out_dir/LICENSE.txt" \
-  "$build_dir/packaging/windows/french-test.ico" "$version"
+check "the installer check" "$tools/installer_check.sh" "$stage/$setup" "$scratch/setup-$newer_version.exe"
+check "the MSI check" "$tools/msi_check.sh" "$stage/$msi" "$scratch/french-test.exe" "$license" \
+  "$build_dir/packaging/windows/french-test.ico" "$version" "$publisher"
 
 echo "Building the program again elsewhere"
-"$tools/repeat_check.sh" "$build_dir" "$scratch/build-again" "$out_dir/LICENSE.txt" "$version"
+check "the repeat check" "$tools/repeat_check.sh" "$build_dir" "$scratch/build-again" "$license" "$version"
 
 echo "Signing with a throw-away certificate"
 mkdir -p "$scratch/signed"
-eval "$("$tools/sign_check.sh" certificate "$scratch/certificate")"
+check "the signing check" "$tools/sign_check.sh" certificate "$scratch/certificate"
+# Read only once made and whole: a failed step must not turn into a later "does not verify".
+signing_env="$scratch/certificate/signing.env"
+grep -q '^export FRENCH_TEST_SIGN_PKCS12=.* FRENCH_TEST_SIGN_PASSWORD_FILE=' "$signing_env" \
+  || { echo "windows.sh: the signing check wrote no certificate to use" >&2; exit 1; }
+# shellcheck source=/dev/null
+source "$signing_env"
 package "$scratch/signed"
-"$tools/sign_check.sh" verify "$scratch/certificate" "$scratch/signed/$setup" \
+check "the signing check" "$tools/sign_check.sh" verify "$scratch/certificate" "$scratch/signed/$setup" \
   "$scratch/signed/french-test.exe" "$scratch/signed/$msi"
+
+# Every check passed: the release is moved into place, file by file on one file system, with
+# SHA256SUMS last; should any move fail (a folder that cannot be written), what was moved goes
+# again, so that no SHA256SUMS ever stands beside a partial release.
+echo "Publishing into $out_dir"
+publish() {
+  local name moved=() names=("$zip_name.zip" "$setup" "$msi" "$kit" LICENSE.txt qt-source SHA256SUMS)
+  (cd "$stage" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS) || return 1
+  for name in "${names[@]}"; do
+    [ "$name" != SHA256SUMS ] || (cd "$out_dir" && sha256sum --quiet --strict -c "$stage/SHA256SUMS") || break
+    mv -T "$stage/$name" "$out_dir/$name" || break
+    moved+=("$out_dir/$name")
+  done
+  [ "${#moved[@]}" -eq "${#names[@]}" ] && return 0
+  rm -rf "${moved[@]}"
+  return 1
+}
+publish || { echo "windows.sh: the release could not be moved into $out_dir; nothing is published" >&2; exit 1; }
 
 elapsed=$(( $(date +%s) - started ))
 $signing && signed_note="signed" || signed_note="not signed"

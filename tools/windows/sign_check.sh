@@ -2,8 +2,9 @@
 # Signing, checked with a throw-away certificate made here and now.
 #   sign_check.sh certificate DIR      makes a self-signed code-signing certificate in DIR, checks
 #                                      that a wrong password, a certificate not for code signing
-#                                      and a missing file are each refused in one line, and prints
-#                                      the variables that make tools/windows/sign.sh use it
+#                                      and a missing file are each refused in one line, and writes
+#                                      DIR/signing.env, the variables that make tools/windows/sign.sh
+#                                      use it (written last: no file, no certificate)
 #   sign_check.sh verify DIR SETUP FILE...
 #                                      every file verifies against that certificate, and so does
 #                                      the uninstaller that the installer SETUP puts on disk
@@ -24,12 +25,15 @@ refused() {  # what, then the p12 and password file sign.sh is given
 certificate() {
   local dir=$1
   mkdir -p "$dir"
+  rm -f "$dir/signing.env"
   printf 'throw-away %s\n' "$(date +%s%N)" > "$dir/password"
   openssl req -x509 -newkey rsa:3072 -sha256 -days 2 -nodes -subj "/CN=French Test signing check" \
     -addext "extendedKeyUsage=codeSigning" -addext "keyUsage=digitalSignature" \
-    -keyout "$dir/key.pem" -out "$dir/cert.pem" 2>/dev/null
+    -keyout "$dir/key.pem" -out "$dir/cert.pem" 2>/dev/null || fail "openssl could not make the certificate"
   openssl pkcs12 -export -inkey "$dir/key.pem" -in "$dir/cert.pem" -passout "file:$dir/password" \
-    -out "$dir/signing.p12"
+    -out "$dir/signing.p12" || fail "openssl could not make $dir/signing.p12"
+  FRENCH_TEST_SIGN_PKCS12="$dir/signing.p12" FRENCH_TEST_SIGN_PASSWORD_FILE="$dir/password" \
+    "$here/sign.sh" --check || fail "sign.sh does not take the certificate made for it"
   # Bad input: the wrong password, a certificate for something else, no file at all.
   echo "not the password" > "$dir/wrong-password"
   refused "a wrong password" "$dir/signing.p12" "$dir/wrong-password"
@@ -40,7 +44,8 @@ certificate() {
   refused "a certificate not for code signing" "$dir/other.p12" "$dir/password"
   refused "a missing certificate" "$dir/missing.p12" "$dir/password"
   printf 'export FRENCH_TEST_SIGN_PKCS12=%q FRENCH_TEST_SIGN_PASSWORD_FILE=%q\n' \
-    "$dir/signing.p12" "$dir/password"
+    "$dir/signing.p12" "$dir/password" > "$dir/signing.env.part"
+  mv "$dir/signing.env.part" "$dir/signing.env"
 }
 
 verify() {  # dir, file
