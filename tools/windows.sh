@@ -15,11 +15,11 @@ jobs="$(nproc)"
 started=$(date +%s)
 
 # Cross compiler, Qt's source and what building it needs, Wine with its own fonts, NSIS, wixl
-# and osslsigncode; icon tools; a virtual display and what drives and photographs the window.
+# and osslsigncode, libmsi for the MSI's codes and dates; icon tools; a virtual display and what drives and photographs the window.
 "$root_dir/tools/install_packages.sh" g++ cmake make dpkg-dev xz-utils perl python3 \
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-crosextra-carlito nsis msitools wixl \
   osslsigncode openssl libxml2-utils librsvg2-bin icoutils xvfb xdotool imagemagick \
-  python3-fonttools locales
+  python3-fonttools python3-gi gir1.2-libmsi-1.0 locales
 # The installer is also run in Ukrainian, which Wine takes from the locale.
 if ! locale -a | grep -qix 'uk_UA.utf8'; then
   sudo_cmd=()
