@@ -8,9 +8,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_prefix_ready() {  # folder of the fonts made by fonts.py
   if [ ! -f "$WINEPREFIX/.french-test-ready" ]; then
-    # A prefix without the mark is one whose making failed or was cut short: made anew.
+    # A prefix without the mark is one whose making failed or was cut short: wineboot again.
     echo "Making the Wine prefix $WINEPREFIX" >&2
-    rm -rf "$WINEPREFIX"
     local status=0
     timeout 600 wineboot --init >/dev/null 2>&1 || status=$?
     timeout 120 wineserver --wait || true
