@@ -44,19 +44,21 @@ wine_env() {  # the name of a Windows variable that holds a folder
 # "not there" only when a key that is always there exports right after; otherwise it fails,
 # naming the key. Callers take the status: value=$(wine_export_key ...) || exit 1.
 wine_control_key='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\ComputerName'
-wine_regedit_export() {  # key, unix file: status 0 when the file holds that key
+wine_regedit_export() {  # key, unix file: 0 the file holds that key, 2 regedit wrote nothing, 1 failed
   local windows
   windows=$(wine_path --windows "$2") || return 1
   : >"$2"
   timeout 120 wine regedit /E "$windows" "$1" >/dev/null 2>&1 || return 1
-  [ -s "$2" ] && iconv -f UTF-16LE -t UTF-8 "$2" | tr -d '\r' | grep -ixF "[$1]" >/dev/null
+  [ -s "$2" ] || return 2
+  iconv -f UTF-16LE -t UTF-8 "$2" | tr -d '\r' | grep -ixF "[$1]" >/dev/null
 }
 wine_export_key() {  # key
-  local file
+  local file status=0
   file=$(mktemp --suffix=.reg)
-  if wine_regedit_export "$1" "$file"; then
+  wine_regedit_export "$1" "$file" || status=$?
+  if [ "$status" -eq 0 ]; then
     iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r'
-  elif [ -s "$file" ] || ! wine_regedit_export "$wine_control_key" "$file"; then
+  elif [ "$status" -ne 2 ] || ! wine_regedit_export "$wine_control_key" "$file"; then
     rm -f "$file"
     echo "wine.sh: the registry could not be read for $1" >&2
     return 1
