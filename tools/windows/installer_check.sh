@@ -25,26 +25,30 @@ fail() {
   exit 1
 }
 unix_path() { wine_path --unix "$1"; }
-# A value as regedit exports it: what stands after the '='.
+# A value as regedit exports it: what stands after the '='. A registry that could not be read
+# fails the check (wine.sh names the key); take the status: value=$(registry_value ...) || exit 1.
 registry_export() {  # key, value name
-  wine_export_key "$1" | sed -n "s/^\"$2\"=//p"
+  local text
+  text=$(wine_export_key "$1") || return 1
+  sed -n "s/^\"$2\"=//p" <<<"$text"
 }
 registry_value() {  # key, value name: a string, unescaped
   registry_export "$1" "$2" | sed -n 's/^"\(.*\)"$/\1/p' | sed 's/\\\(["\\]\)/\1/g'
 }
 registry_dword() {  # key, value name: as a decimal number
   local hex
-  hex=$(registry_export "$1" "$2" | sed -n 's/^dword://p')
+  hex=$(registry_export "$1" "$2" | sed -n 's/^dword://p') || return 1
   [ -z "$hex" ] || echo $((16#$hex))
 }
 
-# Runs an installer or uninstaller, waits for all it started, and prints its exit status.
+# Runs an installer or uninstaller, waits for all it started, and leaves its exit status in
+# $status (not printed: a check failed inside $(...) would end only that subshell).
 # /D= takes the rest of the command line as it stands, spaces and all, and no quotes; wine
 # would quote it, so cmd hands the program the line as written here.
 # (The uninstaller runs on from a copy of itself, hence the wait; with a program still running,
 # run_now does not wait for all of Wine to end.)
 run_now() {  # Windows command line, or a program and its arguments
-  local status=0
+  status=0
   echo "> $*" >"$run_log"
   if [ $# -eq 1 ]; then
     WINEDEBUG=-all,err+all timeout 120 wine cmd /c "$1" >>"$run_log" 2>&1 || status=$?
@@ -59,7 +63,6 @@ run_now() {  # Windows command line, or a program and its arguments
     WINEDEBUG=-all,err+all timeout 120 wine "$@" >>"$run_log" 2>&1 || status=$?
   fi
   echo "exit status $status" >>"$run_log"
-  echo "$status"
 }
 run() {  # as run_now
   run_now "$@"
@@ -98,9 +101,11 @@ expect_installed() {  # what, registry root, Windows folder, display name, versi
   [ -f "$shortcut" ] || fail "$what: no Start-menu shortcut at $shortcut"
 }
 expect_gone() {  # what, registry root, unix folder, shortcut path
+  local location
   [ ! -e "$3" ] || fail "$1: $3 is still there: $(ls -A "$3")"
   [ ! -e "$4" ] || fail "$1: the shortcut $4 is still there"
-  [ -z "$(registry_value "$2\\$uninstall_key" InstallLocation)" ] || fail "$1: the entry under $2 is still there"
+  location=$(registry_value "$2\\$uninstall_key" InstallLocation) || exit 1
+  [ -z "$location" ] || fail "$1: the entry under $2 is still there"
 }
 expect_status() {  # what, wanted (0 or 'non-zero'), status
   if [ "$2" = 0 ]; then
@@ -141,17 +146,18 @@ wait_for_window() {
 }
 
 # A folder that cannot be written: refused, nothing installed.
-status=$(run "$(setup_line "$setup_win" /CurrentUser '/D=Z:\proc\French Test')")
+run "$(setup_line "$setup_win" /CurrentUser '/D=Z:\proc\French Test')"
 expect_status "a folder that cannot be written" non-zero "$status"
-[ -z "$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation)" ] \
-  || fail "an install into an unwritable folder left an entry"
+location=$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation) || exit 1
+[ -z "$location" ] || fail "an install into an unwritable folder left an entry"
 echo "unwritable folder: refused with status $status, nothing installed"
 
 # The running program: a per-user install in a folder without spaces first, as the uninstaller
 # gives its own exit status only when told its folder with _?=, which takes no quotes.
 run_folder='C:\users\Студент\FrenchTest'
 run_dir=$(unix_path "$run_folder")
-expect_status "/CurrentUser into $run_folder" 0 "$(run "$(setup_line "$setup_win" /CurrentUser "/D=$run_folder")")"
+run "$(setup_line "$setup_win" /CurrentUser "/D=$run_folder")"
+expect_status "/CurrentUser into $run_folder" 0 "$status"
 expect_installed "/CurrentUser" HKEY_CURRENT_USER "$run_folder" "French Test (this user)" "$old_version" "$user_link"
 wine "$run_folder\\french-test.exe" >/dev/null 2>&1 &
 started_pid=$!
@@ -159,8 +165,10 @@ wait_for_window || fail "the installed program showed no window within 60 s"
 echo "/CurrentUser: the installed program opens its window"
 # While it runs: a silent install over it and a silent uninstall both refuse and change nothing.
 before=$(md5sum "$run_dir/french-test.exe")
-expect_status "installing over the running program" non-zero "$(run_now "$(setup_line "$newer_win" /CurrentUser)")"
-expect_status "uninstalling the running program" non-zero "$(run_now "$run_folder\\uninstall.exe /S _?=$run_folder")"
+run_now "$(setup_line "$newer_win" /CurrentUser)"
+expect_status "installing over the running program" non-zero "$status"
+run_now "$run_folder\\uninstall.exe /S _?=$run_folder"
+expect_status "uninstalling the running program" non-zero "$status"
 [ "$(md5sum "$run_dir/french-test.exe")" = "$before" ] || fail "the running program's file was changed"
 expect_installed "with the program running" HKEY_CURRENT_USER "$run_folder" "French Test (this user)" "$old_version" "$user_link"
 kill "$started_pid" 2>/dev/null || true
@@ -169,11 +177,13 @@ started_pid=
 wineserver --kill
 wineserver --wait
 echo "running program: install and uninstall refused, files and entry untouched"
-expect_status "uninstalling $run_folder" 0 "$(run "$run_folder\\uninstall.exe" /S)"
+run "$run_folder\\uninstall.exe" /S
+expect_status "uninstalling $run_folder" 0 "$status"
 expect_gone "uninstalling $run_folder" HKEY_CURRENT_USER "$run_dir" "$user_link"
 
 # Per user, into a folder with spaces and Cyrillic letters.
-expect_status "/CurrentUser $old_version" 0 "$(run "$(setup_line "$setup_win" /CurrentUser "/D=$user_folder")")"
+run "$(setup_line "$setup_win" /CurrentUser "/D=$user_folder")"
+expect_status "/CurrentUser $old_version" 0 "$status"
 expect_installed "/CurrentUser" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$old_version" "$user_link"
 echo "/CurrentUser: $old_version installed in $user_folder"
 
@@ -190,7 +200,7 @@ if ! xdotool search --onlyvisible --name 'French Test' >/dev/null 2>&1; then
   windows=$(xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | paste -sd '|' -)
   fail "the first installer showed no window within 60 s ($state; windows shown: ${windows:-none})"
 fi
-status=$(run_now "$(setup_line "$newer_win" /CurrentUser)")
+run_now "$(setup_line "$newer_win" /CurrentUser)"
 kill "$first" 2>/dev/null || true
 wineserver --kill
 wait "$first" 2>/dev/null || true
@@ -200,35 +210,44 @@ expect_installed "after the second installer" HKEY_CURRENT_USER "$user_folder" "
 echo "second installer at once: refused with status $status"
 
 # An upgrade goes into the folder of the earlier install, /D= or not; a downgrade is refused.
-expect_status "/CurrentUser upgrade" 0 "$(run "$(setup_line "$newer_win" /CurrentUser)")"
+run "$(setup_line "$newer_win" /CurrentUser)"
+expect_status "/CurrentUser upgrade" 0 "$status"
 expect_installed "/CurrentUser upgrade" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
-expect_status "/CurrentUser downgrade" non-zero "$(run "$(setup_line "$setup_win" /CurrentUser)")"
+run "$(setup_line "$setup_win" /CurrentUser)"
+expect_status "/CurrentUser downgrade" non-zero "$status"
 expect_installed "/CurrentUser downgrade" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
 echo "/CurrentUser: upgraded in place to $new_version; $old_version over it refused"
 
 # For all users beside it, then upgraded; each is its own entry and shortcut.
-expect_status "/AllUsers $old_version" 0 "$(run "$(setup_line "$setup_win" /AllUsers)")"
+run "$(setup_line "$setup_win" /AllUsers)"
+expect_status "/AllUsers $old_version" 0 "$status"
 expect_installed "/AllUsers" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$old_version" "$all_link"
-expect_status "/AllUsers upgrade" 0 "$(run "$(setup_line "$newer_win" /AllUsers)")"
+run "$(setup_line "$newer_win" /AllUsers)"
+expect_status "/AllUsers upgrade" 0 "$status"
 expect_installed "/AllUsers upgrade" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$new_version" "$all_link"
 expect_installed "beside /AllUsers" HKEY_CURRENT_USER "$user_folder" "French Test (this user)" "$new_version" "$user_link"
 echo "/AllUsers: installed beside the per-user copy in $all_folder and upgraded to $new_version"
 
 # The per-user uninstaller run directly by an administrator removes the per-user copy only.
-expect_status "per-user uninstaller run by an administrator" 0 "$(run "$user_folder\\uninstall.exe" /S)"
+run "$user_folder\\uninstall.exe" /S
+expect_status "per-user uninstaller run by an administrator" 0 "$status"
 expect_gone "per-user uninstall" HKEY_CURRENT_USER "$user_dir" "$user_link"
 expect_installed "after the per-user uninstall" HKEY_LOCAL_MACHINE "$all_folder" "French Test" "$new_version" "$all_link"
 echo "/CurrentUser: its uninstaller, run by an administrator, removed only the per-user copy"
 
-expect_status "all-users uninstall" 0 "$(run "$all_folder\\uninstall.exe" /S)"
+run "$all_folder\\uninstall.exe" /S
+
+expect_status "all-users uninstall" 0 "$status"
 expect_gone "all-users uninstall" HKEY_LOCAL_MACHINE "$all_dir" "$all_link"
 echo "/AllUsers: uninstalled without a trace"
 
 # The MSI, installed for all users, owns Program Files\French Test: the all-users install
 # refuses while its mark is there, and the per-user one does not mind it.
 wine reg add 'HKLM\Software\French Test' /v InstalledBy /t REG_SZ /d msi /reg:64 /f >/dev/null 2>&1
-expect_status "/AllUsers beside the MSI" non-zero "$(run "$(setup_line "$setup_win" /AllUsers)")"
-[ -z "$(registry_value "HKEY_LOCAL_MACHINE\\$uninstall_key" InstallLocation)" ] || fail "/AllUsers beside the MSI left an entry"
+run "$(setup_line "$setup_win" /AllUsers)"
+expect_status "/AllUsers beside the MSI" non-zero "$status"
+location=$(registry_value "HKEY_LOCAL_MACHINE\\$uninstall_key" InstallLocation) || exit 1
+[ -z "$location" ] || fail "/AllUsers beside the MSI left an entry"
 wine reg delete 'HKLM\Software\French Test' /reg:64 /f >/dev/null 2>&1
 wineserver --wait
 echo "/AllUsers: refused while the MSI is installed"
@@ -238,10 +257,12 @@ echo "/AllUsers: refused while the MSI is installed"
 # English, still removes it.
 locale -a | grep -qix 'uk_UA.utf8' || fail "no uk_UA.UTF-8 locale to run the installer in Ukrainian"
 uk_link="$user_menu/Тест з французької мови (цей користувач).lnk"
-expect_status "/CurrentUser in Ukrainian" 0 "$(LC_ALL=uk_UA.UTF-8 run "$setup_win" /S /CurrentUser)"
+LC_ALL=uk_UA.UTF-8 run "$setup_win" /S /CurrentUser
+expect_status "/CurrentUser in Ukrainian" 0 "$status"
 [ -f "$uk_link" ] || fail "in Ukrainian the shortcut is not $uk_link"
-location=$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation)
+location=$(registry_value "HKEY_CURRENT_USER\\$uninstall_key" InstallLocation) || exit 1
 [ -n "$location" ] || fail "in Ukrainian the install left no entry"
-expect_status "uninstalling in English" 0 "$(LC_ALL=C.UTF-8 run "$location\\uninstall.exe" /S)"
+LC_ALL=C.UTF-8 run "$location\\uninstall.exe" /S
+expect_status "uninstalling in English" 0 "$status"
 expect_gone "uninstalling in English" HKEY_CURRENT_USER "$(unix_path "$location")" "$uk_link"
 echo "Ukrainian: the shortcut is named in Ukrainian and removed by name"

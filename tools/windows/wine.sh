@@ -8,9 +8,15 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_prefix_ready() {  # folder of the fonts made by fonts.py
   if [ ! -f "$WINEPREFIX/.french-test-ready" ]; then
+    # A prefix without the mark is one whose making failed or was cut short: wineboot again.
     echo "Making the Wine prefix $WINEPREFIX" >&2
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver --wait
+    local status=0
+    timeout 600 wineboot --init >/dev/null 2>&1 || status=$?
+    timeout 120 wineserver --wait || true
+    if [ "$status" -ne 0 ] || [ ! -s "$WINEPREFIX/system.reg" ] || [ ! -d "$WINEPREFIX/drive_c/windows/Fonts" ]; then
+      echo "wine.sh: wineboot could not make the prefix $WINEPREFIX (status $status)" >&2
+      return 1
+    fi
     touch "$WINEPREFIX/.french-test-ready"
   fi
   # Wine's programs find neither Debian's Tahoma nor any Trebuchet MS: without these they draw
@@ -33,13 +39,29 @@ wine_env() {  # the name of a Windows variable that holds a folder
   echo "$value"
 }
 # A registry key as regedit exports it, in UTF-8 (reg query prints in the console's code page);
-# nothing when the key is not there.
-wine_export_key() {
-  local file windows
+# nothing when the key is not there. Wine's regedit /E exits 0 and writes nothing both for a
+# missing key and when it could not read the registry at all, so an empty export counts as
+# "not there" only when a key that is always there exports right after; otherwise it fails,
+# naming the key. Callers take the status: value=$(wine_export_key ...) || exit 1.
+wine_control_key='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\ComputerName'
+wine_regedit_export() {  # key, unix file: 0 the file holds that key, 2 regedit wrote nothing, 1 failed
+  local windows
+  windows=$(wine_path --windows "$2") || return 1
+  : >"$2"
+  timeout 120 wine regedit /E "$windows" "$1" >/dev/null 2>&1 || return 1
+  [ -s "$2" ] || return 2
+  iconv -f UTF-16LE -t UTF-8 "$2" | tr -d '\r' | grep -ixF "[$1]" >/dev/null
+}
+wine_export_key() {  # key
+  local file status=0
   file=$(mktemp --suffix=.reg)
-  windows=$(wine_path --windows "$file") || { rm -f "$file"; return 1; }
-  if wine regedit /E "$windows" "$1" >/dev/null 2>&1; then
+  wine_regedit_export "$1" "$file" || status=$?
+  if [ "$status" -eq 0 ]; then
     iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r'
+  elif [ "$status" -ne 2 ] || ! wine_regedit_export "$wine_control_key" "$file"; then
+    rm -f "$file"
+    echo "wine.sh: the registry could not be read for $1" >&2
+    return 1
   fi
   rm -f "$file"
 }
