@@ -23,39 +23,12 @@ for tool in Xvfb xwininfo; do
   fi
 done
 mkdir -p "$work"
-rm -f "$work/display" "$work/window.png" "$work/page-0.png"
+rm -f "$work/window.png" "$work/page-0.png"
 
-pids=()
-# The program first, then its display.
-stop_all() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-  done
-}
-trap stop_all EXIT
-
-# wait_for SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second until it succeeds.
-wait_for() {
-  local seconds=$1 what=$2
-  shift 2
-  for ((i = 0; i < seconds * 10; i++)); do
-    if "$@"; then
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "start check: $what did not happen within $seconds seconds" >&2
-  return 1
-}
-
-# Xvfb writes its display number once it accepts clients.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 20 "the virtual display's start (see $work/xvfb.log)" test -s "$work/display"
-DISPLAY=":$(head -n 1 "$work/display")"
-# Neither program draws with OpenGL; left to itself the xcb platform loads the GL driver
-# (Mesa's software one here), whose allocations LeakSanitizer reports from unloaded frames.
-export DISPLAY QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none
+check="start check"
+# shellcheck source=tools/virtual_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
+start_display "$work"
 
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
