@@ -26,12 +26,13 @@ wait_for() {
   return 1
 }
 
-# start_display WORK-DIR: Xvfb at 96 dpi, for the xcb platform from here on.
+# start_display WORK-DIR [XVFB-OPTION...]: Xvfb at 96 dpi, for the xcb platform from here on.
 start_display() {
   local work=$1
+  shift
   rm -f "$work/display"
   # Xvfb writes its display number once it accepts clients.
-  Xvfb -displayfd 1 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 1 "$@" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
   pids+=($!)
   wait_for 20 "the virtual display's start (see $work/xvfb.log)" test -s "$work/display"
   DISPLAY=":$(head -n 1 "$work/display")"
