@@ -10,9 +10,10 @@
 # --record prints what Orca said after each step instead of comparing. Needs the Debian
 # packages orca, speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, at-spi2-core,
 # dbus, xvfb, x11-utils, openbox and xdotool; tools/setup.sh installs them.
-set -euo pipefail
+
 # The helpers below are run by wait_for, which shellcheck cannot see.
 # shellcheck disable=SC2317
+set -euo pipefail
 if [ $# -lt 2 ]; then
   echo "usage: $0 PROGRAM WORK-DIR [--record]" >&2
   exit 2
