@@ -169,8 +169,6 @@ public:
 
 void announce(QWidget *source, const QString &message)
 {
-    if (!QAccessible::isActive())
-        return;
     static QAccessible::Id id = 0;
     if (!id)
         id = QAccessible::registerAccessibleInterface(new Announcement);

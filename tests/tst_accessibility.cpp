@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QTextEdit>
 #include <QHash>
 #include <QLabel>
 #include <QStackedWidget>
@@ -118,6 +120,18 @@ QByteArray rightWrongAndMissing()
     return marks;
 }
 
+// What the program announced while a row ran: the words of every notification shown.
+QStringList announced;
+
+void recordAnnouncements(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::ObjectShow && event->type() != QAccessible::ValueChanged)
+        return;
+    QAccessibleInterface *iface = event->accessibleInterface();
+    if (iface && iface->role() == QAccessible::Notification)
+        announced << iface->text(QAccessible::Name);
+}
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -127,6 +141,10 @@ class TestAccessibility : public QObject
 private slots:
     void spokenNames_data();
     void spokenNames();
+    void pagesAndGroups_data();
+    void pagesAndGroups();
+    void heardChanges_data();
+    void heardChanges();
 };
 
 void TestAccessibility::spokenNames_data()
@@ -152,8 +170,10 @@ void TestAccessibility::spokenNames_data()
             QTest::addRow("page %d, every item answered", page)
                 << page << name << pages[page].controls << everyItemAnswered() << false;
     }
+    // Once scored, the page carries its points and grade: 17 right of 50 (the marks' R).
     QTest::newRow("results after right, wrong and missing answers")
-        << 8 << QString::fromUtf8(pages[8].name) << pages[8].controls << rightWrongAndMissing() << true;
+        << 8 << QString::fromUtf8("RÉSULTAT Nombre de points: 34 Votre note: Mal!") << pages[8].controls
+        << rightWrongAndMissing() << true;
 }
 
 void TestAccessibility::spokenNames()
@@ -203,6 +223,110 @@ void TestAccessibility::spokenNames()
         QVERIFY(iface);
         QCOMPARE(iface->text(QAccessible::Description),
                  QString::fromUtf8(marks[i] == 'R' ? "правильно" : "неправильно"));
+    }
+}
+
+// Screen readers skip unnamed fillers: every page is a panel named by its section and task and
+// described by its instruction line, and each item of task I a panel named by its stem.
+void TestAccessibility::pagesAndGroups_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("reading page") << "stacked_lecture1_1" << "LECTURE" << "I. Lisez le texte:";
+    QTest::newRow("task I") << "stacked_lecture1_2" << "LECTURE, I"
+                            << "Complétez les phrases en vous servant du texte:";
+    QTest::newRow("task II") << "stacked_vocabulaire2" << "VOCABULAIRE, II"
+                             << "II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:";
+    QTest::newRow("task V") << "stacked_vocabulaire5" << "VOCABULAIRE, V" << "V. Faites correspondre les nombres suivants:";
+    QTest::newRow("task VII") << "stacked_grammaire7" << "GRAMMAIRE, VII"
+                              << "VII. Recomposez les phrases en rétablissant les “-”:";
+    QTest::newRow("result page, not yet scored") << "result" << "RÉSULTAT" << "Nombre de points: Votre note:";
+    QTest::newRow("task I, item 5's endings") << "verticalLayoutWidget_8"
+                                              << "5. ENSP organise régulièrement des stages obligatoires ou facultatifs ... "
+                                              << "";
+    QTest::newRow("task I, item 2's endings") << "verticalLayoutWidget_6" << "2. ENSP est située ..." << "";
+}
+
+void TestAccessibility::pagesAndGroups()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    testutil::ShownWindow shown;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget<QWidget>(&shown.window, object));
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::Grouping);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(iface->text(QAccessible::Description), description);
+}
+
+// A box's value is its answer with what it stands for on its page; a typed answer's turn from
+// wrong to right or back is announced once, in words, with the event screen readers speak.
+void TestAccessibility::heardChanges_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("announcements");
+
+    QTest::newRow("task II, no answer") << 2 << "comboBox_2" << "" << "Відповіді нема" << QStringList();
+    QTest::newRow("task II, b)") << 2 << "comboBox_2" << "b"
+                                << "b) C’est un métier que je souhaite exercer depuis tout jeune."
+                                << QStringList{"b) C’est un métier que je souhaite exercer depuis tout jeune."};
+    QTest::newRow("task II, g)") << 2 << "comboBox_7" << "g" << "g) C’est vrai. Je suis en première année."
+                                << QStringList{"g) C’est vrai. Je suis en première année."};
+    QTest::newRow("task III, e)") << 3 << "v3_1" << "e" << "e) боротьба з незаконним обігом наркотиків"
+                                 << QStringList{"e) боротьба з незаконним обігом наркотиків"};
+    QTest::newRow("task IV, d)") << 4 << "v4_7" << "d" << "d) avoir l’hobby" << QStringList{"d) avoir l’hobby"};
+    QTest::newRow("task V, a)") << 5 << "v5_1" << "a" << "a) 175" << QStringList{"a) 175"};
+    QTest::newRow("task VI, wrong, right, wrong") << 6 << "textEdit1" << "sommesx" << ""
+                                                  << QStringList{"неправильно", "правильно", "неправильно"};
+    QTest::newRow("task VII, wrong until the last letter")
+        << 7 << "textEdit_11" << "elle me le donne" << "" << QStringList{"неправильно", "правильно"};
+}
+
+void TestAccessibility::heardChanges()
+{
+    QFETCH(int, page);
+    QFETCH(QString, control);
+    QFETCH(QString, keys);
+    QFETCH(QString, value);
+    QFETCH(QStringList, announcements);
+
+    // Widgets and the toolkit send events only while a platform bridge is active: on xcb with
+    // QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, not on the offscreen platform.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("no accessibility bridge on the offscreen platform");
+    QAccessible::installUpdateHandler(recordAnnouncements);
+    testutil::ShownWindow shown;
+    testutil::goToPage(&shown.window, page);
+    QWidget *target = widget<QWidget>(&shown.window, control);
+    QVERIFY(target);
+    shown.window.activateWindow();
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    announced.clear();
+    QTest::keyClicks(target, keys);
+    QTRY_COMPARE(announced, announcements);
+    // Nothing more once the words are out: no repeat for a keystroke that keeps the verdict.
+    QTest::qWait(100);
+    QCOMPARE(announced, announcements);
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(target);
+    if (auto *edit = qobject_cast<QTextEdit *>(target)) {
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QString::fromUtf8("Ctrl+Tab — наступне поле, Ctrl+Shift+Tab — попереднє поле"));
+        QCOMPARE(edit->toPlainText(), keys);
+    } else {
+        QCOMPARE(iface->text(QAccessible::Value), value);
+        QAccessibleTextInterface *text = iface->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), value);
+        QCOMPARE(iface->text(QAccessible::Name), expectedNames().value(control));
     }
 }
 
