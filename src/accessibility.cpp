@@ -39,6 +39,14 @@ bool isPage(const QWidget *widget)
            && widget->parentWidget()->objectName() == QLatin1String("stackedWidget");
 }
 
+// A page of the result's tab widget.
+bool isResultTab(const QWidget *widget)
+{
+    const QWidget *stack = widget->parentWidget();
+    return stack && qobject_cast<const QStackedWidget *>(stack) && stack->parentWidget()
+           && stack->parentWidget()->objectName() == QLatin1String("tabWidget");
+}
+
 // The result page's top row, "Nombre de points: 2 Votre note: Mal!", as it stands.
 QString resultLine(const QWidget *page)
 {
@@ -85,6 +93,42 @@ class ItemGroupInterface : public QAccessibleWidget
 public:
     explicit ItemGroupInterface(QWidget *inner) : QAccessibleWidget(inner, QAccessible::Grouping) {}
 };
+
+// A label of the result tabs. Review keys read names only, so an answer's verdict, kept in its
+// description, follows it in the name: " b) pour … activité; — правильно".
+class ResultLabelInterface : public QAccessibleWidget
+{
+public:
+    explicit ResultLabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto *label = static_cast<const QLabel *>(widget());
+        QString shown = label->text();
+        if (Qt::mightBeRichText(shown)) {
+            QTextDocument document;
+            document.setHtml(shown);
+            shown = document.toPlainText();
+        }
+        const QString verdict = label->accessibleDescription();
+        if (verdict.isEmpty())
+            return shown;
+        while (shown.endsWith(QLatin1Char(' ')))
+            shown.chop(1);
+        return shown + QStringLiteral(" — ") + verdict;
+    }
+};
+
+bool onResultTabs(const QWidget *widget)
+{
+    for (const QWidget *above = widget->parentWidget(); above; above = above->parentWidget()) {
+        if (above->objectName() == QLatin1String("tabWidget"))
+            return true;
+    }
+    return false;
+}
 
 // A drop-down box of a matching page: named by its item, its value the answer and its meaning.
 // The toolkit's own combo box interface names the box by its current letter on Unix and cannot
@@ -193,6 +237,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new PageInterface(widget);
     if (className == QLatin1String("QWidget") && qobject_cast<QGroupBox *>(widget->parentWidget()))
         return new ItemGroupInterface(widget);
+    if (auto *label = qobject_cast<QLabel *>(widget); label && onResultTabs(label))
+        return new ResultLabelInterface(label);
     if (auto *box = qobject_cast<QComboBox *>(widget); box && !box->isEditable())
         return new ChoiceInterface(box);
     return nullptr;
@@ -216,6 +262,10 @@ public:
         case QEvent::Paint:
             if (auto *box = qobject_cast<QComboBox *>(object))
                 answerMayHaveChanged(box);
+            break;
+        case QEvent::Show:
+            if (object->isWidgetType())
+                renewIdentities(static_cast<QWidget *>(object));
             break;
         case QEvent::WindowActivate:
             if (!greeted && object->isWidgetType())
@@ -250,6 +300,26 @@ private:
         indexes.insert(box, index);
         if (box->hasFocus())
             announce(box, spokenAnswer(box));
+    }
+
+    // Screen readers on AT-SPI keep the states they once read, and the toolkit reports a page
+    // shown only as "showing", never as "visible": a page first read while hidden would stay
+    // invisible to review keys. Shown, it and everything on it get new identities, whose states
+    // are read afresh.
+    static void renewIdentities(QWidget *shown)
+    {
+#ifndef Q_OS_WIN
+        if (!isPage(shown) && !isResultTab(shown))
+            return;
+        QList<QWidget *> widgets = shown->findChildren<QWidget *>();
+        widgets.prepend(shown);
+        for (QWidget *widget : qAsConst(widgets)) {
+            if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        }
+#else
+        Q_UNUSED(shown)
+#endif
     }
 
     // The reading page has nothing to focus: the first time the window comes to the front

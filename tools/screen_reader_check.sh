@@ -76,7 +76,8 @@ CONF
 # Orca writes its debug file through a block buffer, but line by line to a terminal: run
 # under script, it logs to the terminal and script copies each line to the log at once.
 log="$work/orca.log"
-script -qfec "orca -u '$work/orca' --debug-file /dev/tty" "$log" >/dev/null 2>&1 </dev/null &
+# There is no braille display (without -d braille Orca keeps trying to reach one).
+script -qfec "orca -u '$work/orca' -d braille --debug-file /dev/tty" "$log" >/dev/null 2>&1 </dev/null &
 orca_session=$!
 pids+=("$orca_session")
 spoken() {
@@ -99,7 +100,11 @@ if [ -n "$orca_pid" ]; then
   orca_gone() {
     ! kill -0 "$orca_pid" 2>/dev/null
   }
-  wait_for 20 "Orca's end" orca_gone || { kill -9 "$orca_pid"; status=1; }
+  # Orca may take its time over the signal; its log is already written.
+  if ! wait_for 10 "Orca's end on SIGTERM" orca_gone; then
+    kill -9 "$orca_pid" 2>/dev/null || true
+    wait_for 10 "Orca's end on SIGKILL" orca_gone || status=1
+  fi
 fi
 if [ "$status" -ne 0 ]; then
   echo "$check: failed; Orca's log is $log" >&2
