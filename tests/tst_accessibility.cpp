@@ -8,11 +8,15 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QTextEdit>
 #include <QHash>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using testutil::widget;
 
@@ -120,16 +124,26 @@ QByteArray rightWrongAndMissing()
     return marks;
 }
 
-// What the program announced while a row ran: the words of every notification shown.
+// The event a notification is raised with: AT-SPI readers speak a shown notification, UI
+// Automation raises one for a value change with text.
+#ifdef Q_OS_WIN
+const char kAnnouncing[] = "ValueChanged";
+#else
+const char kAnnouncing[] = "ObjectShow";
+#endif
+
+// What the program announced while a row ran: the event and words of every notification.
 QStringList announced;
 
 void recordAnnouncements(QAccessibleEvent *event)
 {
-    if (event->type() != QAccessible::ObjectShow && event->type() != QAccessible::ValueChanged)
-        return;
     QAccessibleInterface *iface = event->accessibleInterface();
-    if (iface && iface->role() == QAccessible::Notification)
-        announced << iface->text(QAccessible::Name);
+    if (!iface || iface->role() != QAccessible::Notification)
+        return;
+    const char *type = event->type() == QAccessible::ObjectShow     ? "ObjectShow"
+                       : event->type() == QAccessible::ValueChanged ? "ValueChanged"
+                                                                    : "other event";
+    announced << QString::fromLatin1(type) + QStringLiteral(": ") + iface->text(QAccessible::Name);
 }
 
 } // namespace
@@ -139,13 +153,26 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void spokenNames_data();
     void spokenNames();
     void pagesAndGroups_data();
     void pagesAndGroups();
     void heardChanges_data();
     void heardChanges();
+    void resultHeard_data();
+    void resultHeard();
 };
+
+// Widgets tell the accessibility layer of their changes only while it is active: on the
+// offscreen platform no bridge switches it on, so the test does, as a screen reader would.
+void TestAccessibility::initTestCase()
+{
+    QPlatformAccessibility *layer = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(layer);
+    layer->setActive(true);
+    QVERIFY(QAccessible::isActive());
+}
 
 void TestAccessibility::spokenNames_data()
 {
@@ -239,14 +266,22 @@ void TestAccessibility::pagesAndGroups_data()
                             << "Complétez les phrases en vous servant du texte:";
     QTest::newRow("task II") << "stacked_vocabulaire2" << "VOCABULAIRE, II"
                              << "II. Trouvez dans la colonne droite les réponses pour la question de la colonne gauche:";
+    QTest::newRow("task III") << "stacked_vocabulaire3" << "VOCABULAIRE, III"
+                              << "III. Écrivez vis-à-vis des mots et expressions français leurs équivalents ukrainiens:";
+    QTest::newRow("task IV") << "stacked_vocabulaire4" << "VOCABULAIRE, IV"
+                             << "IV. Trouvez dans la colonne droite les synonymes pour les mots de la colonne gauche:";
     QTest::newRow("task V") << "stacked_vocabulaire5" << "VOCABULAIRE, V" << "V. Faites correspondre les nombres suivants:";
+    QTest::newRow("task VI") << "stacked_grammaire6" << "GRAMMAIRE, VI"
+                             << "VI. Mettez au présent les verbes entre parenthèses:";
     QTest::newRow("task VII") << "stacked_grammaire7" << "GRAMMAIRE, VII"
                               << "VII. Recomposez les phrases en rétablissant les “-”:";
     QTest::newRow("result page, not yet scored") << "result" << "RÉSULTAT" << "Nombre de points: Votre note:";
-    QTest::newRow("task I, item 5's endings") << "verticalLayoutWidget_8"
-                                              << "5. ENSP organise régulièrement des stages obligatoires ou facultatifs ... "
-                                              << "";
-    QTest::newRow("task I, item 2's endings") << "verticalLayoutWidget_6" << "2. ENSP est située ..." << "";
+    // A task I button: the group it belongs to, named by the sentence its ending completes.
+    QTest::newRow("task I, item 5's second ending") << "rb5_2"
+                                                    << "5. ENSP organise régulièrement des stages obligatoires ou facultatifs ... "
+                                                    << "";
+    QTest::newRow("task I, item 2's first ending") << "rb2_1" << "2. ENSP est située ..." << "";
+    QTest::newRow("task I, item 4's third ending") << "rb4_3" << "4. ENSP assure une formation …" << "";
 }
 
 void TestAccessibility::pagesAndGroups()
@@ -256,7 +291,11 @@ void TestAccessibility::pagesAndGroups()
     QFETCH(QString, description);
 
     testutil::ShownWindow shown;
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget<QWidget>(&shown.window, object));
+    QWidget *target = widget<QWidget>(&shown.window, object);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(target);
+    QVERIFY(iface);
+    if (qobject_cast<QRadioButton *>(target))
+        iface = iface->parent();
     QVERIFY(iface);
     QCOMPARE(iface->role(), QAccessible::Grouping);
     QCOMPARE(iface->text(QAccessible::Name), name);
@@ -297,10 +336,6 @@ void TestAccessibility::heardChanges()
     QFETCH(QString, value);
     QFETCH(QStringList, announcements);
 
-    // Widgets and the toolkit send events only while a platform bridge is active: on xcb with
-    // QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, not on the offscreen platform.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        QSKIP("no accessibility bridge on the offscreen platform");
     QAccessible::installUpdateHandler(recordAnnouncements);
     testutil::ShownWindow shown;
     testutil::goToPage(&shown.window, page);
@@ -310,6 +345,8 @@ void TestAccessibility::heardChanges()
     target->setFocus();
     QTRY_VERIFY(target->hasFocus());
     announced.clear();
+    for (QString &announcement : announcements)
+        announcement = QString::fromLatin1(kAnnouncing) + QStringLiteral(": ") + announcement;
     QTest::keyClicks(target, keys);
     QTRY_COMPARE(announced, announcements);
     // Nothing more once the words are out: no repeat for a keystroke that keeps the verdict.
@@ -328,6 +365,64 @@ void TestAccessibility::heardChanges()
         QCOMPARE(text->text(0, text->characterCount()), value);
         QCOMPARE(iface->text(QAccessible::Name), expectedNames().value(control));
     }
+}
+
+// The result as review keys reach it: the page and the tab shown come with new identities, so
+// that AT-SPI clients read their states afresh (they keep those read while hidden), and each
+// answer's name carries its verdict in words.
+void TestAccessibility::resultHeard_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("name");
+
+    // The marks of rightWrongAndMissing(): item n of the test is right, wrong or missing as n % 3.
+    QTest::newRow("task I, right") << 0 << "res"
+                                   << " b) des cadres de police française et des cadres supérieurs de police de pays partenaires; — правильно";
+    QTest::newRow("task I, missing") << 0 << "res_3" << " Відповіді нема — неправильно";
+    QTest::newRow("task I, wrong") << 0 << "res_2" << " a) à Saint-Cyr-au-Mont-d'Or; — неправильно";
+    QTest::newRow("task II, right") << 1 << "res_7" << "d) À la faculté de droit. — правильно";
+    QTest::newRow("task III, wrong") << 2 << "res_14" << "a) боротьба з економічними злочинами — неправильно";
+    QTest::newRow("task IV, right") << 3 << "res_19" << "f) étudier — правильно";
+    QTest::newRow("task V, right") << 4 << "res_25" << "f) 37 — правильно";
+    QTest::newRow("task V, wrong") << 4 << "res_26" << "a) 175 — неправильно";
+    QTest::newRow("task VI, missing") << 5 << "res_36" << "2. Відповіді нема — неправильно";
+    QTest::newRow("task VII, right") << 6 << "res_46" << "2. il veut me le donner — правильно";
+}
+
+void TestAccessibility::resultHeard()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, label);
+    QFETCH(QString, name);
+
+    testutil::ShownWindow shown;
+    MainWindow &w = shown.window;
+    QVERIFY(student::giveAll(&w, rightWrongAndMissing()));
+    testutil::goToPage(&w, 7);
+    QWidget *page = widget<QWidget>(&w, QStringLiteral("result"));
+    const QAccessible::Id hidden = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(page));
+    testutil::clickFinish(&w);
+    QCOMPARE(testutil::currentPage(&w), 8);
+    QAccessibleInterface *pageInterface = QAccessible::queryAccessibleInterface(page);
+    QVERIFY2(QAccessible::uniqueId(pageInterface) != hidden,
+             "the result page kept the identity it had while hidden");
+    QVERIFY(!pageInterface->state().invisible);
+
+    auto *tabs = widget<QTabWidget>(&w, QStringLiteral("tabWidget"));
+    QWidget *tabPage = tabs->widget(tab);
+    const QAccessible::Id before = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(tabPage));
+    tabs->setCurrentIndex(tab);
+    QAccessibleInterface *tabInterface = QAccessible::queryAccessibleInterface(tabPage);
+    if (tab != 0)
+        QVERIFY2(QAccessible::uniqueId(tabInterface) != before, "the tab kept the identity it had while hidden");
+    QVERIFY(!tabInterface->state().invisible);
+
+    QAccessibleInterface *answer = QAccessible::queryAccessibleInterface(widget<QLabel>(&w, label));
+    QVERIFY(answer);
+    QVERIFY(!answer->state().invisible);
+    QCOMPARE(answer->role(), QAccessible::StaticText);
+    QCOMPARE(answer->text(QAccessible::Name), name);
 }
 
 FRENCH_TEST_MAIN(TestAccessibility)
