@@ -125,11 +125,14 @@ QByteArray rightWrongAndMissing()
 }
 
 // The event a notification is raised with: AT-SPI readers speak a shown notification, UI
-// Automation raises one for a value change with text.
+// Automation raises one for a value change with text. Only AT-SPI readers keep the states they
+// once read, so only there does a page shown come with new identities.
 #ifdef Q_OS_WIN
 const char kAnnouncing[] = "ValueChanged";
+const bool kRenewedWhenShown = false;
 #else
 const char kAnnouncing[] = "ObjectShow";
+const bool kRenewedWhenShown = true;
 #endif
 
 // What the program announced while a row ran: the event and words of every notification.
@@ -405,7 +408,7 @@ void TestAccessibility::resultHeard()
     testutil::clickFinish(&w);
     QCOMPARE(testutil::currentPage(&w), 8);
     QAccessibleInterface *pageInterface = QAccessible::queryAccessibleInterface(page);
-    QVERIFY2(QAccessible::uniqueId(pageInterface) != hidden,
+    QVERIFY2(!kRenewedWhenShown || QAccessible::uniqueId(pageInterface) != hidden,
              "the result page kept the identity it had while hidden");
     QVERIFY(!pageInterface->state().invisible);
 
@@ -414,7 +417,7 @@ void TestAccessibility::resultHeard()
     const QAccessible::Id before = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(tabPage));
     tabs->setCurrentIndex(tab);
     QAccessibleInterface *tabInterface = QAccessible::queryAccessibleInterface(tabPage);
-    if (tab != 0)
+    if (kRenewedWhenShown && tab != 0)
         QVERIFY2(QAccessible::uniqueId(tabInterface) != before, "the tab kept the identity it had while hidden");
     QVERIFY(!tabInterface->state().invisible);
 
