@@ -14,7 +14,9 @@ import sys
 import time
 
 # Orca 43 writes "SPEECH OUTPUT: 'words'" and then the voice: a dict, a list of one, or "voice=NAME".
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(?:\[?\{[^\n]*\}\]?|voice=\S+)?\s*$", re.M)
+# Words of several lines (the reading passage) go on in indented lines of the log.
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'[ \t]*(?:\[?\{[^\n]*\}\]?|voice=\S+)?[ \t]*$", re.M | re.S)
+INDENT = re.compile(r"\n[ \t]+")
 STEP_LIMIT = 20   # seconds for one step's speech to arrive
 QUIET = 0.8       # seconds without new speech that end a step
 
@@ -44,7 +46,7 @@ class Log:
         with open(self.path, encoding="utf-8", errors="replace") as log:
             log.seek(start)
             text = log.read()
-        return [m.group(1) for m in SPEECH.finditer(text)]
+        return [INDENT.sub("\n", m.group(1)) for m in SPEECH.finditer(text)]
 
     def size(self):
         with open(self.path, "rb") as log:
