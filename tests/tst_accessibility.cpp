@@ -351,7 +351,11 @@ void TestAccessibility::heardChanges()
     for (QString &announcement : announcements)
         announcement = QString::fromLatin1(kAnnouncing) + QStringLiteral(": ") + announcement;
     QTest::keyClicks(target, keys);
-    QTRY_COMPARE(announced, announcements);
+    const auto heard = [&] {
+        return QStringLiteral("announced: [") + announced.join(QStringLiteral(" | ")) + QStringLiteral("], expected: [")
+               + announcements.join(QStringLiteral(" | ")) + QLatin1Char(']');
+    };
+    QTRY_VERIFY2(announced == announcements, qPrintable(heard()));
     // Nothing more once the words are out: no repeat for a keystroke that keeps the verdict.
     QTest::qWait(100);
     QCOMPARE(announced, announcements);

@@ -101,7 +101,7 @@ if [ -n "$orca_pid" ]; then
     ! kill -0 "$orca_pid" 2>/dev/null
   }
   # Orca may take its time over the signal; its log is already written.
-  if ! wait_for 10 "Orca's end on SIGTERM" orca_gone; then
+  if ! wait_for 10 "Orca's end on SIGTERM" orca_gone 2>/dev/null; then
     kill -9 "$orca_pid" 2>/dev/null || true
     wait_for 10 "Orca's end on SIGKILL" orca_gone || status=1
   fi
