@@ -103,7 +103,7 @@ void MainWindow::on_pushButton_3_clicked()
     ui->pushButton_1->setVisible(false);
     ui->pushButton_2->setVisible(false);
     ui->pushButton_3->setVisible(false);
-    ui->stackedWidget->setCurrentIndex(8);
+    ui->stackedWidget->setCurrentWidget(ui->result);
     // Hiding Finish handed its focus on to Close, where one more press would end the program
     // and the results with it; the tabs take it instead.
     ui->tabWidget->setFocus(Qt::OtherFocusReason);

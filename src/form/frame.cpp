@@ -97,7 +97,7 @@ void MainWindowUi::setupForm(MainWindow *window)
 
     assignTexts(window);
 
-    stackedWidget->setCurrentIndex(8);
+    stackedWidget->setCurrentWidget(result);
     // Every box starts empty, no answer preselected; they are cleared in creation order.
     for (const MatchingCells &cells : {kTask2Cells, kTask3Cells, kTask4Cells, kTask5Cells}) {
         for (const MatchingCell &cell : cells) {
