@@ -15,14 +15,19 @@
 
 namespace form {
 
+const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
+
+namespace {
+
 const char kPanelStyle[] =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(191, 191, 191, 255), "
     "stop:1 rgba(255, 255, 255, 255));\nborder-radius: 5px;";
-const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
 const char kItemLabelStyle[] =
     "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
 const char kLeaveEditDescription[] = "Ctrl+Tab — наступне поле, Ctrl+Shift+Tab — попереднє поле";
+
+} // namespace
 
 QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named, const char *accessibleName)
 {
@@ -69,6 +74,9 @@ QLabel *makeItemLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *par
     return label;
 }
 
+namespace {
+
+// A not editable drop-down list of answer letters.
 QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWidget *parent)
 {
     QComboBox *box = make(ui, named, parent);
@@ -80,6 +88,8 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     box->setInsertPolicy(QComboBox::InsertAtBottom);
     return box;
 }
+
+} // namespace
 
 QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
 {
@@ -112,6 +122,25 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
 }
 
 namespace {
+
+QString spanParagraph(const QString &style, const QString &text)
+{
+    return QStringLiteral("<p><span style=\" ") + style + QStringLiteral("\">") + text
+           + QStringLiteral("</span></p>");
+}
+
+QString letterHtml(const QString &letter, const QString &text)
+{
+    return richText(QStringLiteral("<p><span style=\" font-weight:600; font-style:italic;\">") + letter
+                    + QStringLiteral("</span> ") + text + QStringLiteral("</p>"));
+}
+
+// Clears the box and inserts the whole list at position 0, so there is no empty item.
+void fillChoices(QComboBox *box, const QStringList &items)
+{
+    box->clear();
+    box->insertItems(0, items);
+}
 
 // "a)" for index 0, "b)" for 1, …
 QString letterOf(int index)
@@ -166,12 +195,6 @@ QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidg
     return edit;
 }
 
-void fillChoices(QComboBox *box, const QStringList &items)
-{
-    box->clear();
-    box->insertItems(0, items);
-}
-
 void nameAnswerControl(QWidget *control, const QString &words, QLabel *itemLabel)
 {
     const QString name = words.simplified();
@@ -200,12 +223,6 @@ QString richText(const QString &paragraphs)
     return QStringLiteral("<html><head/><body>") + paragraphs + QStringLiteral("</body></html>");
 }
 
-QString spanParagraph(const QString &style, const QString &text)
-{
-    return QStringLiteral("<p><span style=\" ") + style + QStringLiteral("\">") + text
-           + QStringLiteral("</span></p>");
-}
-
 QString instructionHtml(const QString &text)
 {
     return richText(spanParagraph(
@@ -215,12 +232,6 @@ QString instructionHtml(const QString &text)
 QString boldHtml(const QString &text)
 {
     return richText(spanParagraph(QStringLiteral("font-weight:600;"), text));
-}
-
-QString letterHtml(const QString &letter, const QString &text)
-{
-    return richText(QStringLiteral("<p><span style=\" font-weight:600; font-style:italic;\">") + letter
-                    + QStringLiteral("</span> ") + text + QStringLiteral("</p>"));
 }
 
 } // namespace form

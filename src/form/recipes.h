@@ -27,11 +27,7 @@ struct Option;
 
 namespace form {
 
-extern const char kPanelStyle[];
 extern const char kTransparentStyle[];
-extern const char kItemLabelStyle[];
-extern const char kChoiceComboStyle[];
-extern const char kLeaveEditDescription[];
 
 // Creates the object, names it before any other property, and keeps it in the form.
 template <class T, class Parent>
@@ -76,16 +72,12 @@ QLabel *makeInstructionLine(MainWindowUi &ui, const Named<QLabel> &named, QWidge
 QFont trebuchetFont(int pointSize);
 // An item label of an exercise page: "Trebuchet MS" 10 pt, transparent, padded, word wrap.
 QLabel *makeItemLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *parent);
-// A not editable drop-down list of answer letters.
-QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWidget *parent);
 // The answer letters "a)", "b)", … of a matching task.
 QStringList letterChoices(int count);
 // A typed-answer edit: plain text only, so a formatted paste is judged by its characters
 // alone, and `neutralStyle`, the look it keeps until its first change.
 QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidget *parent,
                           const char *neutralStyle);
-// Clears the box and inserts the whole list at position 0, so there is no empty item.
-void fillChoices(QComboBox *box, const QStringList &items);
 
 // Names an answer control for screen readers by its item's words, as plain text with the
 // blanks the page shows. On Unix the toolkit reports a combo box's current text as its name
@@ -174,10 +166,8 @@ QString translated(const QString &source);
 
 // Rich texts in the toolkit's usual HTML wrapper, one paragraph each.
 QString richText(const QString &paragraphs);
-QString spanParagraph(const QString &style, const QString &text);
 QString instructionHtml(const QString &text);
 QString boldHtml(const QString &text);
-QString letterHtml(const QString &letter, const QString &text);
 
 } // namespace form
 
