@@ -89,6 +89,19 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     return box;
 }
 
+// The label of a label cell: the item's own or the option's.
+const Named<QLabel> &labelOf(const MatchingPage &page, const MatchingCell &cell)
+{
+    if (cell.column == MatchingCell::kOption)
+        return page.options[std::size_t(cell.row)].label;
+    return page.items[std::size_t(cell.row)].label;
+}
+
+const Named<QComboBox> &boxOf(const MatchingPage &page, const MatchingCell &cell)
+{
+    return page.items[std::size_t(cell.row)].box;
+}
+
 } // namespace
 
 QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
@@ -108,8 +121,11 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
     grid->setSizeConstraint(matching.sizeConstraint);
 
     for (const MatchingCell &cell : matching.cells) {
-        QWidget *widget = cell.label.member ? static_cast<QWidget *>(makeItemLabel(ui, cell.label, gridWidget))
-                                            : makeChoiceCombo(ui, cell.box, gridWidget);
+        QWidget *widget = nullptr;
+        if (cell.column == MatchingCell::kBox)
+            widget = makeChoiceCombo(ui, boxOf(matching, cell), gridWidget);
+        else
+            widget = makeItemLabel(ui, labelOf(matching, cell), gridWidget);
         grid->addWidget(widget, cell.row, cell.column, 1, 1);
     }
 
@@ -150,7 +166,7 @@ QString letterOf(int index)
 
 QString cellText(const MatchingPage &page, const MatchingCell &cell)
 {
-    if (cell.column == 2)
+    if (cell.column == MatchingCell::kOption)
         return letterHtml(letterOf(cell.row), QString::fromUtf8(page.options[std::size_t(cell.row)].text));
     const QString words = QString::fromUtf8(page.items[std::size_t(cell.row)].words);
     if (cell.quirk == CellQuirk::SizedSpan)
@@ -165,16 +181,24 @@ void assignMatchingTexts(MainWindowUi &ui, const MatchingPage &page, const QStri
 {
     (ui.*page.instruction.member)->setText(translated(instructionHtml(QString::fromUtf8(page.instructionText))));
     for (const MatchingCell &cell : page.cells) {
-        if (cell.label.member) {
-            (ui.*cell.label.member)->setText(translated(cellText(page, cell)));
+        if (cell.column != MatchingCell::kBox) {
+            (ui.*labelOf(page, cell).member)->setText(translated(cellText(page, cell)));
             continue;
         }
-        QComboBox *box = ui.*cell.box.member;
+        QComboBox *box = ui.*boxOf(page, cell).member;
         fillChoices(box, choices);
         if (cell.quirk == CellQuirk::Cleared)
             box->setCurrentText(QString());
         if (fit)
             fit(box);
+    }
+}
+
+void clearChoices(MainWindowUi &ui, const MatchingPage &page)
+{
+    for (const MatchingCell &cell : page.cells) {
+        if (cell.column == MatchingCell::kBox)
+            (ui.*boxOf(page, cell).member)->setCurrentIndex(-1);
     }
 }
 

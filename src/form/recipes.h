@@ -108,28 +108,29 @@ enum class CellQuirk {
     Cleared,   // a box whose current text is set empty right after it is filled
 };
 
-// One cell of a matching grid: an item label (column 0), a choice box (column 1) or an
-// option label (column 2).
+// One cell of a matching grid. Grid row r holds the item label and the choice box of the page's
+// item row r and the option lettered by r, each in its own column.
 struct MatchingCell {
-    Named<QLabel> label;
-    Named<QComboBox> box;
+    static constexpr int kItem = 0, kBox = 1, kOption = 2; // the columns
     int row;
     int column;
     CellQuirk quirk;
 };
 
-constexpr MatchingCell labelCell(Named<QLabel> label, int row, int column, CellQuirk quirk = CellQuirk::None)
+constexpr MatchingCell itemCell(int row, CellQuirk quirk = CellQuirk::None)
 {
-    return {label, {}, row, column, quirk};
+    return {row, MatchingCell::kItem, quirk};
 }
 
-constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column, CellQuirk quirk = CellQuirk::None)
+constexpr MatchingCell boxCell(int row, CellQuirk quirk = CellQuirk::None)
 {
-    return {{}, box, row, column, quirk};
+    return {row, MatchingCell::kBox, quirk};
 }
 
-// A page's cells in creation order.
-using MatchingCells = Rows<MatchingCell>;
+constexpr MatchingCell optionCell(int row)
+{
+    return {row, MatchingCell::kOption, CellQuirk::None};
+}
 
 // Pages II to V: a page, its panel and instruction line, and a grid of item labels, choice
 // boxes and option labels in a widget whose 12 pt font the cells inherit. Row r holds item r
@@ -147,7 +148,7 @@ struct MatchingPage {
     QLayout::SizeConstraint sizeConstraint;
     int columns;
     int stretch[3];
-    MatchingCells cells;
+    Rows<MatchingCell> cells; // in creation order
     Rows<answer::ComboItem> items;
     Rows<answer::Option> options; // none on task V, whose boxes hold the answers
 };
@@ -159,6 +160,8 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page);
 // bold, an option label its letter and text, a box `choices` and then `fit`, if given.
 void assignMatchingTexts(MainWindowUi &ui, const MatchingPage &page, const QStringList &choices,
                          void (*fit)(QComboBox *) = nullptr);
+// Leaves every box of the page with nothing chosen, in creation order.
+void clearChoices(MainWindowUi &ui, const MatchingPage &page);
 
 // The translation lookup every initial text goes through (context "MainWindow").
 QString translated(const char *source);
