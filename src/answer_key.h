@@ -1,10 +1,16 @@
 #ifndef FRENCH_TEST_ANSWER_KEY_H
 #define FRENCH_TEST_ANSWER_KEY_H
 
-// The fifty items, one row each: the answer widget, its key, its lines on the result page and,
-// on the matching pages, its item label and words; and the options those pages letter. The
-// pages, live marking, counting, the result page, the result tabs and the points header all
-// read these rows, so nothing is lined up by position.
+// The fifty items, one row each: the answer widget and its key, what the item's page shows with
+// it (task I's sentence and endings, the item label and words of tasks II to V, task VI's
+// sentence around the gap with each part's place, task VII's word list) and the item's lines on
+// the result page; and the options tasks II to IV letter. The pages make these widgets from the
+// rows, and live marking, counting, the result page, the result tabs and the points header read
+// them: outside the form's pointer table, the program names them here alone.
+//
+// A row's place in its table is its item's number. It decides the item's group box on task I
+// and grid row on tasks II to V, the order pages VI and VII make their widgets in (and so the
+// focus order there), and the order and numbers on the result tabs.
 
 #include "form.h"
 #include "form/named.h"
