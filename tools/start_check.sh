@@ -5,7 +5,7 @@
 #
 #   tools/start_check.sh FRENCH-TEST FRENCH-SNAPSHOT WORK-DIR
 #
-# Needs Xvfb (Debian package xvfb) and xwininfo (x11-utils); tools/setup.sh installs both.
+# Needs Xvfb (Debian package xvfb) and xdotool; tools/setup.sh installs both.
 # Both pictures are left in WORK-DIR.
 set -euo pipefail
 if [ $# -ne 3 ]; then
@@ -15,10 +15,9 @@ fi
 program=$1
 snapshot=$2
 work=$3
-title="TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."
-for tool in Xvfb xwininfo; do
+for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "start check: $tool is missing (Debian packages xvfb and x11-utils; tools/setup.sh installs them)" >&2
+    echo "start check: $tool is missing (Debian packages xvfb and xdotool; tools/setup.sh installs them)" >&2
     exit 1
   fi
 done
@@ -34,15 +33,17 @@ start_display "$work"
 program_pid=$!
 pids+=("$program_pid")
 
+# The program's window is the one its process shows; it has no other.
+window=
 window_shown() {
   if ! kill -0 "$program_pid" 2>/dev/null; then
     echo "start check: $program ended before its window was shown (see $work/program.log)" >&2
     exit 1
   fi
-  xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'
+  window=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | head -n 1)
+  [ -n "$window" ]
 }
 wait_for 30 "the program's window" window_shown
-window=$(xwininfo -name "$title" | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p')
 
 status=0
 "$snapshot" --out "$work" --compare-window "$window" 2>"$work/snapshot.log" || status=$?

@@ -48,9 +48,10 @@ sources_whole() {
 # Every installed file, as it was when the build was marked complete: a library or header lost
 # or changed since would otherwise be linked as half a Qt.
 record_prefix() {
+  # Written beside the prefix first, so that the list cannot name its own unfinished file.
   (cd "$prefix" && find . -path ./source -prune -o -type f ! -name '.complete' ! -name '.manifest' -print0 \
-    | LC_ALL=C sort -z | xargs -0 sha256sum) > "$prefix/.manifest.part"
-  mv "$prefix/.manifest.part" "$prefix/.manifest"
+    | LC_ALL=C sort -z | xargs -0 sha256sum) > "$cache_root/.manifest-$key"
+  mv "$cache_root/.manifest-$key" "$prefix/.manifest"
 }
 prefix_whole() {
   local failed
