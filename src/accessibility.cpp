@@ -24,13 +24,19 @@ namespace {
 
 const char kNoAnswer[] = "Відповіді нема";
 
-QString plainText(const QLabel *label)
+// A label's text as it is shown, without markup.
+QString shownText(const QLabel *label)
 {
     if (!Qt::mightBeRichText(label->text()))
-        return label->text().simplified();
+        return label->text();
     QTextDocument document;
     document.setHtml(label->text());
-    return document.toPlainText().simplified();
+    return document.toPlainText();
+}
+
+QString plainText(const QLabel *label)
+{
+    return shownText(label).simplified();
 }
 
 bool isPage(const QWidget *widget)
@@ -106,12 +112,7 @@ public:
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const auto *label = static_cast<const QLabel *>(widget());
-        QString shown = label->text();
-        if (Qt::mightBeRichText(shown)) {
-            QTextDocument document;
-            document.setHtml(shown);
-            shown = document.toPlainText();
-        }
+        QString shown = shownText(label);
         const QString verdict = label->accessibleDescription();
         if (verdict.isEmpty())
             return shown;
@@ -309,7 +310,7 @@ private:
     static void renewIdentities(QWidget *shown)
     {
 #ifndef Q_OS_WIN
-        if (!isPage(shown) && !isResultTab(shown))
+        if (!QAccessible::isActive() || (!isPage(shown) && !isResultTab(shown)))
             return;
         QList<QWidget *> widgets = shown->findChildren<QWidget *>();
         widgets.prepend(shown);
