@@ -34,6 +34,7 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext &context, co
 int main(int argc, char *argv[])
 {
     useHighDpiScaling();
+    keepDesktopSettingsOut();
     defaultHandler = qInstallMessageHandler(explainMissingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);

@@ -221,6 +221,7 @@ int run(QApplication &app)
 int main(int argc, char *argv[])
 {
     // No scaling from the screen's resolution: pictures are 800 x 600 unless QT_SCALE_FACTOR says.
+    keepDesktopSettingsOut();
     QApplication app(argc, argv);
     useDesignLook();
     try {
