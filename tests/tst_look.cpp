@@ -218,23 +218,6 @@ bool takePictures(const QProcessEnvironment &environment, const QString &folder,
     return true;
 }
 
-// The pixels whose colour differs, or -1 when the sizes do.
-int differingPixels(const QImage &first, const QImage &second)
-{
-    if (first.size() != second.size())
-        return -1;
-    const QImage a = first.convertToFormat(QImage::Format_RGB32);
-    const QImage b = second.convertToFormat(QImage::Format_RGB32);
-    int differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const QRgb *lineA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-        const QRgb *lineB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x)
-            differing += lineA[x] != lineB[x];
-    }
-    return differing;
-}
-
 #ifndef Q_OS_WIN
 // An X display of its own (Xvfb), for as long as this lives; its name stays empty when it did
 // not start within 20 seconds.
@@ -516,7 +499,7 @@ void TestLook::desktopSettingsLeaveNoTrace()
         const QImage reference(QDir(plainFolder).filePath(name));
         const QImage themedPicture(QDir(themedFolder).filePath(name));
         QVERIFY2(!reference.isNull() && !themedPicture.isNull(), qPrintable(name + QStringLiteral(" is missing")));
-        const int differing = differingPixels(reference, themedPicture);
+        const int differing = testutil::differingPixels(reference, themedPicture);
         if (differing < 0)
             differences << QStringLiteral("%1: %2x%3 against %4x%5")
                                .arg(name)
