@@ -16,23 +16,23 @@
 #include <QLabel>
 #include <QMetaEnum>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextEdit>
 #include <QTransform>
 
-#include <string>
-#include <vector>
-
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+#include <string>
+#include <vector>
 #endif
 
 using testutil::widget;
@@ -227,19 +227,23 @@ public:
     VirtualDisplay()
     {
         // Xvfb writes the display's number once it takes clients.
-        server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                              QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                      QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         QByteArray number;
         while (!number.endsWith('\n') && server.waitForReadyRead(20000))
             number += server.readAllStandardOutput();
         if (number.endsWith('\n'))
             name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
     }
+    // Asked to end, the server removes its lock file and socket.
     ~VirtualDisplay()
     {
-        server.kill();
-        server.waitForFinished();
+        server.terminate();
+        if (!server.waitForFinished(10000)) {
+            server.kill();
+            server.waitForFinished();
+        }
     }
     VirtualDisplay(const VirtualDisplay &) = delete;
     VirtualDisplay &operator=(const VirtualDisplay &) = delete;
@@ -514,8 +518,8 @@ void TestLook::desktopSettingsLeaveNoTrace()
         work.setAutoRemove(false);
         differences << QStringLiteral("both sets are in ") + work.path();
     }
-    QVERIFY2(differences.isEmpty(),
-             qPrintable(QStringLiteral("the desktop's settings change the look: ") + differences.join(QStringLiteral("; "))));
+    QVERIFY2(differences.isEmpty(), qPrintable(QStringLiteral("the desktop's settings change the look: ")
+                                               + differences.join(QStringLiteral("; "))));
 }
 
 FRENCH_TEST_MAIN(TestLook)
