@@ -5,6 +5,5 @@
 # It only reports; it is not part of the test suite and never fails on a figure.
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export BUILD_TYPE=Release
 "$root_dir/tools/setup.sh" >&2
 exec "${BUILD_DIR:-$root_dir/build}/bench/french-bench" "$@"

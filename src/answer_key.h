@@ -1,13 +1,21 @@
 #ifndef FRENCH_TEST_ANSWER_KEY_H
 #define FRENCH_TEST_ANSWER_KEY_H
 
-// The fifty items, one row each: the answer widget, its key, its lines on the result page and,
-// on the matching pages, its item label and words; and the options those pages letter. The
-// pages, live marking, counting, the result page, the result tabs and the points header all
-// read these rows, so nothing is lined up by position.
+// The fifty items, one row each: the answer widget and its key, what the item's page shows with
+// it (task I's sentence and endings, the item label and words of tasks II to V, task VI's
+// sentence around the gap with each part's place, task VII's word list) and the item's lines on
+// the result page; and the options tasks II to IV letter. The pages make these widgets from the
+// rows, and live marking, counting, the result page, the result tabs and the points header read
+// them: outside the form's pointer table, the program names them here alone.
+//
+// A row's place in its table is its item's number. It decides the item's group box on task I
+// and grid row on tasks II to V, the order pages VI and VII make their widgets in (and so the
+// focus order there), and the order and numbers on the result tabs.
 
 #include "form.h"
 #include "form/named.h"
+
+#include <QRect>
 
 #include <iterator>
 
@@ -20,9 +28,17 @@ struct Prompt {
     const char *text = nullptr; // task II: only where it is not the question's words
 };
 
-// Task I: the three endings of one sentence and the index of the keyed one.
+// Task I: an ending of a sentence, its radio button and its text.
+struct Ending {
+    form::Named<QRadioButton> button;
+    const char *text;
+};
+
+// Task I: a sentence's stem, its group box's title, the three endings a), b), c) and the index
+// of the keyed one.
 struct ChoiceItem {
-    form::Named<QRadioButton> buttons[3];
+    const char *stem;
+    Ending endings[3];
     int keyed;
     Prompt prompt;
     form::Named<QLabel> result;
@@ -53,23 +69,67 @@ struct TextItem {
     form::Named<QLabel> result;
 };
 
+// A label at a fixed place on its page, and its words.
+struct PlacedWords {
+    form::Named<QLabel> label;
+    QRect geometry;
+    const char *words;
+};
+
+// Task VI: a sentence with a gap for the verb, each part at its place: the words before the
+// gap with the verb's infinitive, the edit in the gap, the words after it.
+struct GapItem : TextItem {
+    PlacedWords before;
+    const char *infinitive;
+    QRect editGeometry;
+    PlacedWords after;
+};
+
+// Task VII: a jumbled word list, and the edit beside it for the sentence it makes.
+struct WordListItem : TextItem {
+    form::Named<QLabel> label;
+    const char *words;
+};
+
 inline const Prompt *promptOf(const ChoiceItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const ComboItem &item) { return &item.prompt; }
 inline const Prompt *promptOf(const TextItem &) { return nullptr; }
 
-// Each prompt is written out rather than made from its sentence's stem on page 1: all lead with
-// a space, and three differ further.
+// The spacing, the apostrophes and the one ellipsis character are the test's own; the result
+// page shows the chosen ending as it stands. Each prompt is written out rather than made from
+// its stem: all lead with a space, and three differ further.
 inline constexpr ChoiceItem kTaskI[] = {
-    {{NAMED(rb1_1), NAMED(rb1_2), NAMED(rb1_3)}, 1,
-     {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, NAMED(res)}, // the leading space only
-    {{NAMED(rb2_1), NAMED(rb2_2), NAMED(rb2_3)}, 2,
-     {NAMED(exl1_2_2), " 2. ENSP est située ..."}, NAMED(res_2)}, // the leading space only
-    {{NAMED(rb3_1), NAMED(rb3_2), NAMED(rb3_3)}, 0,
-     {NAMED(exl1_2_3), " 3. ENSP dépend  ..."}, NAMED(res_3)}, // and two spaces before the dots
-    {{NAMED(rb4_1), NAMED(rb4_2), NAMED(rb4_3)}, 2,
-     {NAMED(exl1_2_4), " 4. ENSP assure une formation ..."}, NAMED(res_4)}, // and three dots for the stem's ellipsis
-    {{NAMED(rb5_1), NAMED(rb5_2), NAMED(rb5_3)}, 1,
-     {NAMED(exl1_2_5), " 5. ENSP organise régulièrement des stages obligatoires ou facultatifs ..."},
+    {"1. ENSP est le lieu de la formation ...",
+     {{NAMED(rb1_1), "a) des cadres de la police française; "},
+      {NAMED(rb1_2), "b) des cadres de police française et des cadres supérieurs de police de pays partenaires; "},
+      {NAMED(rb1_3), "c) des cadres supérieurs de police de pays partenaires."}},
+     1, {NAMED(exl1_2_1), " 1. ENSP est le lieu de la formation ..."}, // the leading space only
+     NAMED(res)},
+    {"2. ENSP est située ...",
+     {{NAMED(rb2_1), "a) à Saint-Cyr-au-Mont-d'Or;"},
+      {NAMED(rb2_2), "b) à Cannes-Ecluse;"},
+      {NAMED(rb2_3), "c) à Cannes-Ecluse et à Saint-Cyr-au-Mont-d'Or. "}},
+     2, {NAMED(exl1_2_2), " 2. ENSP est située ..."}, // the leading space only
+     NAMED(res_2)},
+    {"3. ENSP dépend ...",
+     {{NAMED(rb3_1), "a) de la direction générale de  la Police nationale;"},
+      {NAMED(rb3_2), "b) du Ministère de l’Intérieur;"},
+      {NAMED(rb3_3), "c) des maires."}},
+     0, {NAMED(exl1_2_3), " 3. ENSP dépend  ..."}, // and two spaces before the dots
+     NAMED(res_3)},
+    {"4. ENSP assure une formation …",
+     {{NAMED(rb4_1), "a) à des professionnels qui n’appartiennent pas à la fonction publique d'État;"},
+      {NAMED(rb4_2), "b) à des étudiants et à des professionnels qui appartiennent "
+                     "à la fonction publique d'État;"},
+      {NAMED(rb4_3), "c) à des étudiants et à des professionnels qui n’appartiennent pas "
+                     "à la fonction publique d'État."}},
+     2, {NAMED(exl1_2_4), " 4. ENSP assure une formation ..."}, // and three dots for the stem's ellipsis
+     NAMED(res_4)},
+    {"5. ENSP organise régulièrement des stages obligatoires ou facultatifs ... ",
+     {{NAMED(rb5_1), "a) pour les commissaires de police;"},
+      {NAMED(rb5_2), "b) pour les commissaires de police en activité;"},
+      {NAMED(rb5_3), "c) pour  les officiers et les commissares de police."}},
+     1, {NAMED(exl1_2_5), " 5. ENSP organise régulièrement des stages obligatoires ou facultatifs ..."},
      NAMED(res_5)}, // and no trailing blank
 };
 
@@ -153,26 +213,50 @@ inline constexpr ComboItem kTaskV[] = {
     {NAMED(label_5_10), "10) deux mille-quatorze", NAMED(v5_10), 4, {NAMED(exv5_10)}, NAMED(res_34)},
 };
 
-inline constexpr TextItem kTaskVI[] = {
-    {NAMED(textEdit1), "sommes", NAMED(res_35)},
-    {NAMED(textEdit_2), "sais", NAMED(res_36)},
-    {NAMED(textEdit_3), "dit", NAMED(res_37)},
-    {NAMED(textEdit_4), "attends", NAMED(res_38)},
-    {NAMED(textEdit_5), "partez", NAMED(res_39)},
-    {NAMED(textEdit_6), "remplissent", NAMED(res_40)},
-    {NAMED(textEdit_7), "comprenons", NAMED(res_41)},
-    {NAMED(textEdit_8), "nous adressons", NAMED(res_42)},
-    {NAMED(textEdit_9), "fait", NAMED(res_43)},
-    {NAMED(textEdit_10), "dois", NAMED(res_44)},
+// The sentences in item order, which is also the page's creation order and so its edits'
+// focus order.
+inline constexpr GapItem kTaskVI[] = {
+    {{NAMED(textEdit1), "sommes", NAMED(res_35)},
+     {NAMED(label_58), {10, 45, 101, 20}, "1. Nous"}, "(être)", {120, 45, 141, 25},
+     {NAMED(label_59), {260, 45, 141, 20}, "toujours à l’heure."}},
+    {{NAMED(textEdit_2), "sais", NAMED(res_36)},
+     {NAMED(label_61), {10, 80, 121, 20}, "2. Je ne"}, "(savoir)", {130, 80, 141, 25},
+     {NAMED(label_60), {280, 80, 221, 20}, "pas pourquoi elle est absente."}},
+    {{NAMED(textEdit_3), "dit", NAMED(res_37)},
+     {NAMED(label_64), {10, 115, 101, 20}, "3. Il lui"}, "(dire)", {120, 115, 141, 25},
+     {NAMED(label_62), {260, 115, 141, 20}, "son adresse."}},
+    {{NAMED(textEdit_4), "attends", NAMED(res_38)},
+     {NAMED(label_63), {10, 150, 211, 20}, "4. Qui est-ce que tu"}, "(attendre)", {220, 150, 141, 25},
+     {NAMED(label_65), {360, 150, 141, 20}, "?"}},
+    {{NAMED(textEdit_5), "partez", NAMED(res_39)},
+     {NAMED(label_71), {10, 185, 121, 20}, "5. Quand"}, "(partir)", {140, 185, 141, 25},
+     {NAMED(label_66), {280, 185, 141, 20}, "-vous pour la France?"}},
+    {{NAMED(textEdit_6), "remplissent", NAMED(res_40)},
+     {NAMED(label_70), {10, 220, 171, 20}, "6. Les étudiants"}, "(remplir)", {180, 220, 141, 25},
+     {NAMED(label_72), {320, 220, 191, 20}, "la salle de conférence."}},
+    {{NAMED(textEdit_7), "comprenons", NAMED(res_41)},
+     {NAMED(label_75), {10, 255, 151, 20}, "7. Nous"}, "(comprendre)", {160, 255, 141, 25},
+     {NAMED(label_73), {300, 255, 141, 20}, "bien cette règle."}},
+    {{NAMED(textEdit_8), "nous adressons", NAMED(res_42)},
+     {NAMED(label_74), {10, 290, 141, 20}, "8. Nous"}, "(s’adresser)", {150, 290, 141, 25},
+     {NAMED(label_76), {290, 290, 141, 20}, "à notre professeur."}},
+    {{NAMED(textEdit_9), "fait", NAMED(res_43)},
+     {NAMED(label_79), {10, 325, 81, 20}, "9. Il"}, "(faire)", {100, 325, 141, 25},
+     {NAMED(label_77), {250, 325, 91, 20}, "des progrès."}},
+    {{NAMED(textEdit_10), "dois", NAMED(res_44)},
+     {NAMED(label_78), {10, 360, 101, 20}, "10. Tu"}, "(devoir)", {120, 360, 141, 25},
+     {NAMED(label_80), {260, 360, 141, 20}, "être plus attentif."}},
 };
 
-inline constexpr TextItem kTaskVII[] = {
-    {NAMED(textEdit_11), "elle me le donne", NAMED(res_45)},
-    {NAMED(textEdit_12), "il veut me le donner", NAMED(res_46)},
-    {NAMED(textEdit_13), "donne-le-moi", NAMED(res_47)},
-    {NAMED(textEdit_14), "il ne me le donne pas", NAMED(res_48)},
-    {NAMED(textEdit_15), "donnez-le-lui", NAMED(res_49)},
-    {NAMED(textEdit_16), "je le lui donne", NAMED(res_50)},
+// The lists in item order, as the students know them, tabs and missing slashes included.
+inline constexpr WordListItem kTaskVII[] = {
+    {{NAMED(textEdit_11), "elle me le donne", NAMED(res_45)}, NAMED(label_82), "1)\telle / donne / le / me"},
+    {{NAMED(textEdit_12), "il veut me le donner", NAMED(res_46)}, NAMED(label_83), "2)\til / donner/ le me"},
+    {{NAMED(textEdit_13), "donne-le-moi", NAMED(res_47)}, NAMED(label_84), "3)\tmoi / le / donne"},
+    {{NAMED(textEdit_14), "il ne me le donne pas", NAMED(res_48)}, NAMED(label_85),
+     "4)\til / pas / ne / donne / le / me"},
+    {{NAMED(textEdit_15), "donnez-le-lui", NAMED(res_49)}, NAMED(label_86), "5) lui / le / donnez"},
+    {{NAMED(textEdit_16), "je le lui donne", NAMED(res_50)}, NAMED(label_87), "6)\tdonne / lui je / le"},
 };
 
 static_assert(std::size(kTaskI) + std::size(kTaskII) + std::size(kTaskIII) + std::size(kTaskIV)

@@ -35,8 +35,8 @@ Verdict judged(const QString &text, bool right, const char *wrongStyle = wrongRe
 // Task I: a space, then the checked ending.
 Verdict endingVerdict(const MainWindowUi &ui, const ChoiceItem &item, int)
 {
-    for (const form::Named<QRadioButton> &named : item.buttons) {
-        const QRadioButton *button = ui.*named.member;
+    for (const Ending &ending : item.endings) {
+        const QRadioButton *button = ui.*ending.button.member;
         if (button->isChecked())
             return judged(QLatin1Char(' ') + button->text(), isRight(ui, item));
     }
@@ -62,7 +62,8 @@ Verdict numberVerdict(const MainWindowUi &ui, const ComboItem &item, int)
 }
 
 // Tasks VI and VII: "N. " and the typed text. Only an empty text counts as no answer.
-Verdict typedVerdict(const MainWindowUi &ui, const TextItem &item, int number)
+template <class Item>
+Verdict typedVerdict(const MainWindowUi &ui, const Item &item, int number)
 {
     const QString typed = (ui.*item.edit.member)->toPlainText();
     const QString answer = typed.isEmpty() ? QString::fromUtf8(kNoAnswer) : typed;

@@ -9,7 +9,7 @@ namespace answer {
 
 bool isRight(const MainWindowUi &ui, const ChoiceItem &item)
 {
-    return (ui.*item.buttons[item.keyed].member)->isChecked();
+    return (ui.*item.endings[item.keyed].button.member)->isChecked();
 }
 
 bool isRight(const MainWindowUi &ui, const ComboItem &item)

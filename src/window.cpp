@@ -43,6 +43,20 @@ QString pointsScheme(int items)
     return QStringLiteral("%1 x %2 = %3").arg(items).arg(answer::kPointsPerItem).arg(items * answer::kPointsPerItem);
 }
 
+// The row of tasks VI and VII that holds `edit`.
+constexpr const answer::TextItem &rowOf(QTextEdit *MainWindowUi::*edit)
+{
+    for (const answer::GapItem &item : answer::kTaskVI) {
+        if (item.edit.member == edit)
+            return item;
+    }
+    for (const answer::WordListItem &item : answer::kTaskVII) {
+        if (item.edit.member == edit)
+            return item;
+    }
+    throw "no row holds this edit";
+}
+
 void showPageForIndex(MainWindowUi &ui)
 {
     pageIndex = qBound(0, pageIndex, kLastPage);
@@ -89,7 +103,7 @@ void MainWindow::on_pushButton_3_clicked()
     ui->pushButton_1->setVisible(false);
     ui->pushButton_2->setVisible(false);
     ui->pushButton_3->setVisible(false);
-    ui->stackedWidget->setCurrentIndex(8);
+    ui->stackedWidget->setCurrentWidget(ui->result);
     // Hiding Finish handed its focus on to Close, where one more press would end the program
     // and the results with it; the tabs take it instead.
     ui->tabWidget->setFocus(Qt::OtherFocusReason);
@@ -105,23 +119,31 @@ void MainWindow::on_pushButton_3_clicked()
     answer::fillResultTabs(*ui);
 }
 
-// Live marking: each slot names its edit's row among the items.
-void MainWindow::on_textEdit1_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[0]); }
-void MainWindow::on_textEdit_2_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[1]); }
-void MainWindow::on_textEdit_3_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[2]); }
-void MainWindow::on_textEdit_4_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[3]); }
-void MainWindow::on_textEdit_5_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[4]); }
-void MainWindow::on_textEdit_6_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[5]); }
-void MainWindow::on_textEdit_7_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[6]); }
-void MainWindow::on_textEdit_8_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[7]); }
-void MainWindow::on_textEdit_9_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[8]); }
-void MainWindow::on_textEdit_10_textChanged() { answer::markAnswer(*ui, answer::kTaskVI[9]); }
-void MainWindow::on_textEdit_11_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[0]); }
-void MainWindow::on_textEdit_12_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[1]); }
-void MainWindow::on_textEdit_13_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[2]); }
-void MainWindow::on_textEdit_14_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[3]); }
-void MainWindow::on_textEdit_15_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[4]); }
-void MainWindow::on_textEdit_16_textChanged() { answer::markAnswer(*ui, answer::kTaskVII[5]); }
+// Live marking. Each slot is written from its edit's name alone and marks the edit by the row
+// that holds it, found when compiling; an edit no row holds does not compile.
+#define LIVE_MARKING_SLOT(edit)                                                                    \
+    void MainWindow::on_##edit##_textChanged()                                                     \
+    {                                                                                              \
+        constexpr const answer::TextItem &item = rowOf(&MainWindowUi::edit);                       \
+        answer::markAnswer(*ui, item);                                                             \
+    }
+LIVE_MARKING_SLOT(textEdit1)
+LIVE_MARKING_SLOT(textEdit_2)
+LIVE_MARKING_SLOT(textEdit_3)
+LIVE_MARKING_SLOT(textEdit_4)
+LIVE_MARKING_SLOT(textEdit_5)
+LIVE_MARKING_SLOT(textEdit_6)
+LIVE_MARKING_SLOT(textEdit_7)
+LIVE_MARKING_SLOT(textEdit_8)
+LIVE_MARKING_SLOT(textEdit_9)
+LIVE_MARKING_SLOT(textEdit_10)
+LIVE_MARKING_SLOT(textEdit_11)
+LIVE_MARKING_SLOT(textEdit_12)
+LIVE_MARKING_SLOT(textEdit_13)
+LIVE_MARKING_SLOT(textEdit_14)
+LIVE_MARKING_SLOT(textEdit_15)
+LIVE_MARKING_SLOT(textEdit_16)
+#undef LIVE_MARKING_SLOT
 
 void MainWindow::on_close_button_clicked()
 {

@@ -308,7 +308,6 @@ void ChoicePagesTest::objects()
 
     if (!grid.isEmpty()) {
         auto *layout = widget<QGridLayout>(&window, grid);
-        QVERIFY(layout);
         const int at = layout->indexOf(asWidget);
         QVERIFY2(at >= 0, "not in the grid");
         int gridRow = -1, gridColumn = -1, rowSpan = 0, columnSpan = 0;
@@ -359,12 +358,10 @@ void ChoicePagesTest::grids()
     QCOMPARE(stack->widget(expected.index)->objectName(), QString::fromLatin1(expected.page));
 
     auto *cells = widget<QWidget>(&window, QString::fromLatin1(expected.cells));
-    QVERIFY(cells);
     QCOMPARE(cells->font().pointSize(), 12);
     QCOMPARE(cells->font().family(), QApplication::font().family()); // only the size is set
 
     auto *grid = widget<QGridLayout>(&window, QString::fromLatin1(expected.grid));
-    QVERIFY(grid);
     QCOMPARE(grid->horizontalSpacing(), 6);
     QCOMPARE(grid->verticalSpacing(), 6);
     const int m = expected.margin;
@@ -472,7 +469,6 @@ void ChoicePagesTest::listItems()
 
     MainWindow window;
     auto *combo = widget<QComboBox>(&window, box);
-    QVERIFY(combo);
     QStringList shown;
     for (int i = 0; i < combo->count(); ++i)
         shown << combo->itemText(i);
@@ -509,7 +505,6 @@ void ChoicePagesTest::richTexts()
 
     MainWindow window;
     auto *label = widget<QLabel>(&window, name);
-    QVERIFY(label);
     const QString html = label->text();
     QVERIFY(Qt::mightBeRichText(html));
     QVERIFY(html.startsWith(QLatin1String("<html><head/><body><p>")));
@@ -611,14 +606,12 @@ void ChoicePagesTest::keysShowNamedAnswers()
 
     MainWindow window;
     auto *combo = widget<QComboBox>(&window, box);
-    QVERIFY(combo);
     QVERIFY(key >= 0 && key < combo->count());
     QCOMPARE(combo->itemText(key), item);
 
     if (answer.isNull())
         return;
     auto *layout = widget<QGridLayout>(&window, grid);
-    QVERIFY(layout);
     QLayoutItem *cell = layout->itemAtPosition(key, 2);
     QVERIFY(cell);
     auto *label = qobject_cast<QLabel *>(cell->widget());
@@ -667,7 +660,6 @@ void ChoicePagesTest::choicesSurviveNavigation()
             testutil::goToPage(window, words[1].toInt());
         } else if (words[0] == QLatin1String("pick")) {
             auto *box = widget<QComboBox>(window, words[1]);
-            QVERIFY(box);
             QVERIFY(box->isVisible());
             // Wait out the type-ahead interval so the letter starts a fresh search.
             QTest::qWait(QApplication::keyboardInputInterval() + 50);
@@ -687,7 +679,6 @@ void ChoicePagesTest::choicesSurviveNavigation()
         expected.insert(choice.section(QLatin1Char('='), 0, 0), choice.section(QLatin1Char('='), 1));
     for (const QString &name : allBoxNames()) {
         auto *box = widget<QComboBox>(window, name);
-        QVERIFY(box);
         if (expected.contains(name)) {
             QCOMPARE(box->currentText(), expected.value(name));
         } else {

@@ -220,7 +220,6 @@ void TestReadingTask1::widgetTree()
 
     MainWindow window;
     QWidget *found = widget<QWidget>(&window, name);
-    QVERIFY(found);
     QCOMPARE(QByteArray(found->metaObject()->className()), className);
     QVERIFY(found->parentWidget());
     QCOMPARE(found->parentWidget()->objectName(), parent);
@@ -260,7 +259,6 @@ void TestReadingTask1::itemBoxes()
     QCOMPARE(grid->count(), 5);
 
     auto *box = widget<QGroupBox>(&window, boxName(item));
-    QVERIFY(box);
     const int index = grid->indexOf(box);
     QVERIFY(index >= 0);
     int row = -1, column = -1, rowSpan = -1, columnSpan = -1;
@@ -346,7 +344,6 @@ void TestReadingTask1::labelsAndPanels()
     QFETCH(QString, styleSheet);
     MainWindow window;
     auto *found = widget<QWidget>(&window, name);
-    QVERIFY(found);
     QCOMPARE(found->styleSheet(), styleSheet);
     if (auto *label = qobject_cast<QLabel *>(found)) {
         QVERIFY(label->wordWrap());
@@ -386,7 +383,6 @@ void TestReadingTask1::instructionLines()
     QFETCH(QString, text);
     MainWindow window;
     auto *label = widget<QLabel>(&window, name);
-    QVERIFY(label);
     QVERIFY(Qt::mightBeRichText(label->text()));
     QTextDocument *doc = document(label, this);
     QCOMPARE(doc->blockCount(), 1);
@@ -407,7 +403,6 @@ void TestReadingTask1::passageFormat()
 {
     MainWindow window;
     auto *label = widget<QLabel>(&window, QStringLiteral("label_5"));
-    QVERIFY(label);
     QVERIFY(Qt::mightBeRichText(label->text()));
     QTextDocument *doc = document(label, this);
     QCOMPARE(doc->blockCount(), 5);
@@ -491,7 +486,6 @@ void TestReadingTask1::passageFitsItsLabel()
     }
     testutil::ShownWindow shown;
     auto *label = widget<QLabel>(&shown.window, QStringLiteral("label_5"));
-    QVERIFY(label);
     QVERIFY(label->isVisible());
     QCOMPARE(label->size(), QSize(731, 341));
     const int needed = label->heightForWidth(731);

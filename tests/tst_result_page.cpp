@@ -87,7 +87,6 @@ void TestResultPage::pageAndTopRow()
     MainWindow w;
     auto *stack = widget<QStackedWidget>(&w, "stackedWidget");
     QWidget *page = widget<QWidget>(&w, "result");
-    QVERIFY(page);
     QCOMPARE(stack->count(), 9);
     QCOMPARE(stack->indexOf(page), 8);
     QCOMPARE(page->parentWidget(), static_cast<QWidget *>(stack));
@@ -113,7 +112,6 @@ void TestResultPage::pageAndTopRow()
                                         QStringLiteral("tabWidget")}));
     for (const TopLabel &expected : top) {
         auto *label = widget<QLabel>(&w, expected.name);
-        QVERIFY(label);
         QCOMPARE(label->parentWidget(), page);
         QCOMPARE(label->geometry(), expected.geometry);
         QCOMPARE(label->styleSheet(), QString::fromLatin1(kTopRowStyle));
@@ -132,7 +130,6 @@ void TestResultPage::tabWidget()
 {
     MainWindow w;
     auto *tabWidget = widget<QTabWidget>(&w, "tabWidget");
-    QVERIFY(tabWidget);
     QCOMPARE(tabWidget->parentWidget(), widget<QWidget>(&w, "result"));
     QCOMPARE(tabWidget->geometry(), QRect(10, 40, 781, 421));
     QCOMPARE(tabWidget->styleSheet(), QString());
@@ -163,13 +160,11 @@ void TestResultPage::tabLayout()
     auto *tabWidget = widget<QTabWidget>(&w, "tabWidget");
     QWidget *page = tabWidget->widget(index);
     QWidget *container = widget<QWidget>(&w, tab.container);
-    QVERIFY(container);
     QCOMPARE(container->metaObject()->className(), "QWidget");
     QCOMPARE(container->parentWidget(), page);
     QCOMPARE(container->geometry(), tab.containerGeometry);
 
     auto *heading = widget<QLabel>(&w, tab.heading);
-    QVERIFY(heading);
     QLayout *layout = container->layout();
     QVERIFY(layout);
     QCOMPARE(layout->objectName(), QString::fromLatin1(tab.layout));

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need (only those missing),
-# then configures and builds into build/ (or $BUILD_DIR). Run it; do not source it.
-# Its arguments go to the configure step, e.g. tools/setup.sh -DCMAKE_CXX_FLAGS=-O0.
+# Installs the Debian packages the build and the tests need (only those missing), then
+# configures and builds with a preset of CMakePresets.json: `default` (into build/, or
+# $BUILD_DIR), or the one `--preset NAME` names, into that preset's folder. Run it; do not
+# source it. Its other arguments go to the configure step, e.g. tools/setup.sh -DCMAKE_CXX_FLAGS=-O0.
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="${BUILD_DIR:-$root_dir/build}"
+preset=default
+if [ "${1:-}" = "--preset" ]; then
+  preset=$2
+  shift 2
+fi
 
 # Build and tests; the font that stands in for the Windows fonts; icon rendering,
 # desktop-file and AppStream validators and the Debian package build; the virtual display
@@ -17,5 +22,13 @@ packages=(g++ cmake make qtbase5-dev qtbase5-dev-tools fonts-crosextra-carlito
 
 "$root_dir/tools/install_packages.sh" "${packages[@]}"
 
-cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+cd "$root_dir"
+# Presets find their folder themselves; only the default build may be put elsewhere, as the
+# other presets' environment (the sanitizers' options) reaches a build only through them.
+if [ "$preset" = default ] && [ -n "${BUILD_DIR:-}" ]; then
+  cmake --preset default -B "$BUILD_DIR" "$@" >/dev/null
+  cmake --build "$BUILD_DIR" -j"$(nproc)"
+else
+  cmake --preset "$preset" "$@" >/dev/null
+  cmake --build --preset "$preset" -j"$(nproc)"
+fi

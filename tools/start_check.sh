@@ -7,8 +7,8 @@
 #
 #   tools/start_check.sh FRENCH-TEST FRENCH-SNAPSHOT WORK-DIR [QT5CT-SETTINGS-DIR]
 #
-# Needs Xvfb (Debian package xvfb) and xwininfo (x11-utils), and for the settings qt5ct;
-# tools/setup.sh installs them. Both pictures are left in WORK-DIR.
+# Needs Xvfb (Debian package xvfb) and xdotool, and for the settings qt5ct; tools/setup.sh
+# installs them. Both pictures are left in WORK-DIR.
 set -euo pipefail
 if [ $# -ne 3 ] && [ $# -ne 4 ]; then
   echo "usage: $0 FRENCH-TEST FRENCH-SNAPSHOT WORK-DIR [QT5CT-SETTINGS-DIR]" >&2
@@ -22,12 +22,12 @@ if [ $# -eq 4 ]; then
   rm -rf "$work/settings"
   mkdir -p "$work/settings"
   cp -R "$4/." "$work/settings/"
+  # env hands over its own process: the window is still found by the program's process id.
   desktop=(env XDG_CONFIG_HOME="$work/settings" QT_QPA_PLATFORMTHEME=qt5ct)
 fi
-title="TEST 1. DE MOI-MÊME.  DE MES ÉTUDES  À L’ACADÉMIE."
-for tool in Xvfb xwininfo; do
+for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "start check: $tool is missing (Debian packages xvfb and x11-utils; tools/setup.sh installs them)" >&2
+    echo "start check: $tool is missing (Debian packages xvfb and xdotool; tools/setup.sh installs them)" >&2
     exit 1
   fi
 done
@@ -43,15 +43,17 @@ start_display "$work"
 program_pid=$!
 pids+=("$program_pid")
 
+# The program's window is the one its process shows; it has no other.
+window=
 window_shown() {
   if ! kill -0 "$program_pid" 2>/dev/null; then
     echo "start check: $program ended before its window was shown (see $work/program.log)" >&2
     exit 1
   fi
-  xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'
+  window=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | head -n 1)
+  [ -n "$window" ]
 }
 wait_for 30 "the program's window" window_shown
-window=$(xwininfo -name "$title" | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p')
 
 status=0
 "$snapshot" --out "$work" --compare-window "$window" 2>"$work/snapshot.log" || status=$?

@@ -3,5 +3,5 @@
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root_dir/tools/setup.sh"
-cd "${BUILD_DIR:-$root_dir/build}"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+cd "$root_dir"
+ctest --preset default --test-dir "${BUILD_DIR:-build}" -j"$(nproc)"

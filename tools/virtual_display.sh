@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the checks that run a program on a virtual display of their own, which ends with
-# the check. The caller sets `check` to the name its messages begin with.
+# Sourced by everything that runs a program on a virtual display of its own: the Linux checks
+# (start_display) and the Windows program under Wine (tools/windows/wine.sh). The caller may set
+# `check` to the name its messages begin with.
 
 pids=()
 # What was started last is stopped first: the program before its display.
@@ -10,7 +11,6 @@ stop_all() {
     kill "${pids[i]}" 2>/dev/null || true
   done
 }
-trap stop_all EXIT
 
 # wait_for SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second until it succeeds.
 wait_for() {
@@ -22,20 +22,35 @@ wait_for() {
     fi
     sleep 0.1
   done
-  echo "${check:?}: $what did not happen within $seconds seconds" >&2
+  echo "${check:-virtual display}: $what did not happen within $seconds seconds" >&2
   return 1
 }
 
-# start_display WORK-DIR: Xvfb at 96 dpi, for the xcb platform from here on.
-start_display() {
-  local work=$1
-  rm -f "$work/display"
+# xvfb_start SIZE LOG [XVFB-OPTION...]: Xvfb on a free display number, waited for; exports
+# DISPLAY and leaves the server's process in xvfb_pid.
+xvfb_start() {
+  local size=$1 log=$2 number
+  shift 2
+  number=$(mktemp)
   # Xvfb writes its display number once it accepts clients.
-  Xvfb -displayfd 1 -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/display" 2>"$work/xvfb.log" &
-  pids+=($!)
-  wait_for 20 "the virtual display's start (see $work/xvfb.log)" test -s "$work/display"
-  DISPLAY=":$(head -n 1 "$work/display")"
+  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp "$@" 3>"$number" 2>"$log" &
+  xvfb_pid=$!
+  if ! wait_for 20 "the virtual display's start (see $log)" test -s "$number"; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    rm -f "$number"
+    return 1
+  fi
+  DISPLAY=":$(head -n 1 "$number")"
+  export DISPLAY
+  rm -f "$number"
+}
+
+# start_display WORK-DIR: Xvfb at 96 dpi, for the xcb platform from here on, stopped on exit.
+start_display() {
+  trap stop_all EXIT
+  xvfb_start 1024x768x24 "$1/xvfb.log" -dpi 96
+  pids+=("$xvfb_pid")
   # Nothing here draws with OpenGL; left to itself the xcb platform loads the GL driver (Mesa's
   # software one), whose allocations LeakSanitizer reports from frames already unloaded.
-  export DISPLAY QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none
+  export QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none
 }

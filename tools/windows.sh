@@ -9,10 +9,18 @@
 set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tools="$root_dir/tools/windows"
-out_dir="${WINDOWS_BUILD_DIR:-$root_dir/build-windows}"
+out_dir=$(realpath -m "${WINDOWS_BUILD_DIR:-$root_dir/build-windows}")
 build_dir="$out_dir/build"
 jobs="$(nproc)"
 started=$(date +%s)
+# phase NAME: how long since the last phase (or the start), for the summary at the end.
+phases=() phase_start=$started
+phase() {
+  local now
+  now=$(date +%s)
+  phases+=("$(printf '  %-22s %3d min %02d s' "$1" $(( (now - phase_start) / 60 )) $(( (now - phase_start) % 60 )))")
+  phase_start=$now
+}
 
 # Cross compiler, Qt's source and what building it needs, Wine with its own fonts, NSIS, wixl
 # and osslsigncode, libmsi for the MSI's codes and dates; icon tools; a virtual display and what
@@ -37,21 +45,20 @@ else
   signing=false
 fi
 
-# Every date inside the release is the commit's, so that a rebuild gives the same bytes.
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root_dir" log -1 --format=%ct 2>/dev/null || echo 315532800)}
-export SOURCE_DATE_EPOCH TZ=UTC
-
+phase "packages"
 qt_prefix=$("$tools/qt.sh" | tail -n 1)
+phase "Qt for Windows"
+# What the windows preset (CMakePresets.json) reads.
+export FRENCH_TEST_WINDOWS_QT="$qt_prefix" FRENCH_TEST_WINDOWS_DIR="$out_dir"
 
 # A run that fails leaves no release behind that looks finished, nor does one that is killed:
 # the release is made in the build's staging folder (the release target empties it first), and
 # published only once every check has passed. A failed run leaves it there, unpublished, for
 # `ctest -L release -R <check>`.
-stage="$build_dir/release"
 mkdir -p "$out_dir"
 rm -rf "$out_dir/SHA256SUMS" "$out_dir"/french-test-*-win64.zip "$out_dir"/french-test-*-setup.exe \
   "$out_dir"/french-test-*-x64.msi "$out_dir"/french-test-*-relink-kit.zip "$out_dir/qt-source" \
-  "$out_dir/LICENSE.txt" "$out_dir/.staging" "$out_dir/.scratch"
+  "$out_dir/LICENSE.txt"
 # A check that fails says so itself; this names it, and that nothing was published.
 check() {  # what, command...
   local what=$1
@@ -71,20 +78,21 @@ source "$tools/wine.sh"
 wine_prefix_ready "$out_dir/fonts"
 
 echo "Cross-building into $build_dir"
-publisher_option=()
-[ -z "${FRENCH_TEST_PUBLISHER+set}" ] || publisher_option=(-DFRENCH_TEST_PUBLISHER="$FRENCH_TEST_PUBLISHER")
-cmake -S "$root_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root_dir/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt_prefix" \
-  -DBUILD_TESTING=ON -DFRENCH_TEST_BUILD_BENCH=OFF -DFRENCH_TEST_RELEASE_DIR="$stage" \
-  -DFRENCH_TEST_PICTURES_DIR="$out_dir/pictures" "${publisher_option[@]}" >/dev/null
-cmake --build "$build_dir" -j"$jobs"
+cd "$root_dir"
+# Every date inside the release is SOURCE_DATE_EPOCH's, else the commit's (worked out when
+# configuring), so that a rebuild gives the same bytes.
+cmake --preset windows >/dev/null
+# The release's folder and file names, as the build names them.
+declare -A release
+while IFS='=' read -r key value; do release[$key]=$value; done < "$build_dir/release-manifest.txt"
+stage=${release[folder]}
+cmake --build --preset windows -j"$jobs"
 # The release into the staging folder (signed when asked): the release checks below check it there.
-cmake --build "$build_dir" --target release
+cmake --build --preset windows-release
+phase "cross-build and release"
 
-# QtTest writes to stdout only when told, on Windows.
 QT_QPA_FONTDIR=$(wine_path --windows "$out_dir/fonts")
 export QT_QPA_FONTDIR
-export QT_FORCE_STDERR_LOGGING=1
 
 # A Wine process mostly waits for wineserver, so twice as many as cores keep them busy. The look
 # walk on the windows platform needs a display (virtual, at 96 dpi); the rest run offscreen.
@@ -92,7 +100,8 @@ echo "Running the tests under Wine"
 wine_dpi 96
 start_virtual_display
 trap stop_virtual_display EXIT
-(cd "$build_dir" && check "the test suite" ctest --output-on-failure -j"$((jobs * 2))" -LE '^release$')
+check "the test suite" ctest --preset windows -j"$((jobs * 2))"
+phase "tests under Wine"
 stop_virtual_display
 trap - EXIT
 
@@ -100,23 +109,17 @@ trap - EXIT
 # the window, the executable, the relink kit, the notices, the installer, the MSI, the repeat
 # build and signing. CTest names any that fails.
 echo "Checking the release"
-(cd "$build_dir" && check "the release checks" ctest --output-on-failure -j"$jobs" -L '^release$')
+check "the release checks" ctest --preset windows-release -j"$jobs"
+phase "release checks"
 
 # Every check passed: the release is moved into place, file by file on one file system, with
 # SHA256SUMS last; should any move fail (a folder that cannot be written), what was moved goes
 # again, so that no SHA256SUMS ever stands beside a partial release.
-zips=("$stage"/french-test-*-win64.zip)
-[ "${#zips[@]}" -eq 1 ] && [ -f "${zips[0]}" ] || { echo "windows.sh: no one zip in $stage" >&2; exit 1; }
-zip_name=$(basename "${zips[0]}" .zip)
-version=${zip_name#french-test-}
-version=${version%-win64}
-kit="french-test-$version-relink-kit.zip"
-setup="french-test-$version-setup.exe"
-msi="french-test-$version-x64.msi"
+zip=${release[zip]} setup=${release[setup]} msi=${release[msi]} kit=${release[kit]}
 echo "Publishing into $out_dir"
 publish() {
-  local name moved=() names=("$zip_name.zip" "$setup" "$msi" "$kit" LICENSE.txt qt-source SHA256SUMS)
-  (cd "$stage" && sha256sum "$zip_name.zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS) || return 1
+  local name moved=() names=("$zip" "$setup" "$msi" "$kit" LICENSE.txt qt-source SHA256SUMS)
+  (cd "$stage" && sha256sum "$zip" "$setup" "$msi" "$kit" qt-source/* > SHA256SUMS) || return 1
   for name in "${names[@]}"; do
     [ "$name" != SHA256SUMS ] || (cd "$out_dir" && sha256sum --quiet --strict -c "$stage/SHA256SUMS") || break
     mv -T "$stage/$name" "$out_dir/$name" || break
@@ -134,7 +137,7 @@ cat <<DONE
 
 Windows release done in $((elapsed / 60)) min $((elapsed % 60)) s ($signed_note):
   program     $build_dir/french-test.exe
-  zip         $out_dir/$zip_name.zip
+  zip         $out_dir/$zip
   installer   $out_dir/$setup
   MSI         $out_dir/$msi
   relink kit  $out_dir/$kit
@@ -143,3 +146,4 @@ Windows release done in $((elapsed / 60)) min $((elapsed % 60)) s ($signed_note)
   pictures    $out_dir/pictures/
   Qt          $qt_prefix ($(du -sh "$qt_prefix" | cut -f1))
 DONE
+printf '%s\n' "${phases[@]}"

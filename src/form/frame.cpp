@@ -97,14 +97,10 @@ void MainWindowUi::setupForm(MainWindow *window)
 
     assignTexts(window);
 
-    stackedWidget->setCurrentIndex(8);
-    // Every box starts empty, no answer preselected; they are cleared in creation order.
-    for (const MatchingCells &cells : {kTask2Cells, kTask3Cells, kTask4Cells, kTask5Cells}) {
-        for (const MatchingCell &cell : cells) {
-            if (cell.box.member)
-                (this->*cell.box.member)->setCurrentIndex(-1);
-        }
-    }
+    stackedWidget->setCurrentWidget(result);
+    // Every box starts empty, no answer preselected.
+    for (const MatchingPage *page : {&kTask2Page, &kTask3Page, &kTask4Page, &kTask5Page})
+        clearChoices(*this, *page);
     tabWidget->setCurrentIndex(0);
 
     QMetaObject::connectSlotsByName(window);

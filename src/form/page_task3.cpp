@@ -13,32 +13,30 @@ namespace form {
 
 namespace {
 
-// Creation order is the Tab order among the boxes, so it follows the form, not the rows.
+// Creation order is the Tab order among the boxes, so it follows the form, not the rows. A
+// cell gives its row of answer::kTaskIII or kTaskIIIOptions by index.
 const MatchingCell kCells[] = {
-    labelCell(NAMED(label_3_5), 4, 0),              boxCell(NAMED(v3_5), 4, 1),        labelCell(NAMED(label_3_4), 3, 0),
-    boxCell(NAMED(v3_2), 1, 1, CellQuirk::Cleared), labelCell(NAMED(label_3_1), 0, 0), labelCell(NAMED(label_3_2), 1, 0),
-    labelCell(NAMED(label_3_3), 2, 0),              boxCell(NAMED(v3_3), 2, 1),        boxCell(NAMED(v3_1), 0, 1, CellQuirk::Cleared),
-    labelCell(NAMED(var3_3), 2, 2),                 labelCell(NAMED(var3_4), 3, 2),    labelCell(NAMED(var3_5), 4, 2),
-    labelCell(NAMED(var3_2), 1, 2),                 boxCell(NAMED(v3_4), 3, 1),        labelCell(NAMED(var3_1), 0, 2),
+    itemCell(4), boxCell(4), itemCell(3), boxCell(1, CellQuirk::Cleared), itemCell(0), itemCell(1), itemCell(2),
+    boxCell(2), boxCell(0, CellQuirk::Cleared),
+    optionCell(2), optionCell(3), optionCell(4), optionCell(1), boxCell(3), optionCell(0),
 };
-
-constexpr MatchingPage kPage = {NAMED(stacked_vocabulaire3), "VOCABULAIRE, III", NAMED(vocabulaire3), NAMED(label_22),
-                                sentence::kTaskIIIInstruction, NAMED(gridLayoutWidget_3), NAMED(gridLayout_3),
-                                QRect(20, 50, 721, 191), 0, QLayout::SetDefaultConstraint, 3, {47, 6, 47},
-                                rowsOf(kCells), rowsOf(answer::kTaskIII), rowsOf(answer::kTaskIIIOptions)};
 
 } // namespace
 
-const MatchingCells kTask3Cells = rowsOf(kCells);
+constexpr MatchingPage kTask3Page = {
+    NAMED(stacked_vocabulaire3), "VOCABULAIRE, III", NAMED(vocabulaire3), NAMED(label_22),
+    sentence::kTaskIIIInstruction, NAMED(gridLayoutWidget_3), NAMED(gridLayout_3), QRect(20, 50, 721, 191),
+    0, QLayout::SetDefaultConstraint, 3, {47, 6, 47},
+    rowsOf(kCells), rowsOf(answer::kTaskIII), rowsOf(answer::kTaskIIIOptions)};
 
 QWidget *buildTask3Page(MainWindowUi &ui)
 {
-    return buildMatchingPage(ui, kPage);
+    return buildMatchingPage(ui, kTask3Page);
 }
 
 void assignTask3Texts(MainWindowUi &ui)
 {
-    assignMatchingTexts(ui, kPage, letterChoices(int(std::size(answer::kTaskIIIOptions))));
+    assignMatchingTexts(ui, kTask3Page, letterChoices(int(std::size(answer::kTaskIIIOptions))));
 }
 
 } // namespace form

@@ -53,37 +53,29 @@ void fitLongestItem(QComboBox *box)
     box->setMinimumWidth(overhead + longest + 2);
 }
 
-// Two columns, each number beside its box, in row order.
+// Two columns, each number beside its box, in the order of answer::kTaskV.
 const MatchingCell kCells[] = {
-    labelCell(NAMED(label_5_1), 0, 0), boxCell(NAMED(v5_1), 0, 1),
-    labelCell(NAMED(label_5_2), 1, 0), boxCell(NAMED(v5_2), 1, 1),
-    labelCell(NAMED(label_5_3), 2, 0), boxCell(NAMED(v5_3), 2, 1),
-    labelCell(NAMED(label_5_4), 3, 0), boxCell(NAMED(v5_4), 3, 1),
-    labelCell(NAMED(label_5_5), 4, 0), boxCell(NAMED(v5_5), 4, 1),
-    labelCell(NAMED(label_5_6), 5, 0), boxCell(NAMED(v5_6), 5, 1),
-    labelCell(NAMED(label_5_7), 6, 0), boxCell(NAMED(v5_7), 6, 1),
-    labelCell(NAMED(label_5_8), 7, 0), boxCell(NAMED(v5_8), 7, 1),
-    labelCell(NAMED(label_5_9), 8, 0), boxCell(NAMED(v5_9), 8, 1),
-    labelCell(NAMED(label_5_10), 9, 0), boxCell(NAMED(v5_10), 9, 1),
+    itemCell(0), boxCell(0), itemCell(1), boxCell(1), itemCell(2), boxCell(2), itemCell(3), boxCell(3),
+    itemCell(4), boxCell(4), itemCell(5), boxCell(5), itemCell(6), boxCell(6), itemCell(7), boxCell(7),
+    itemCell(8), boxCell(8), itemCell(9), boxCell(9),
 };
-
-constexpr MatchingPage kPage = {NAMED(stacked_vocabulaire5), "VOCABULAIRE, V", NAMED(vocabulaire5), NAMED(label_49),
-                                sentence::kTaskVInstruction, NAMED(gridLayoutWidget_5), NAMED(gridLayout_5),
-                                QRect(20, 50, 321, 311), 6, QLayout::SetNoConstraint, 2, {47, 5},
-                                rowsOf(kCells), rowsOf(answer::kTaskV), {nullptr, 0}};
 
 } // namespace
 
-const MatchingCells kTask5Cells = rowsOf(kCells);
+constexpr MatchingPage kTask5Page = {
+    NAMED(stacked_vocabulaire5), "VOCABULAIRE, V", NAMED(vocabulaire5), NAMED(label_49),
+    sentence::kTaskVInstruction, NAMED(gridLayoutWidget_5), NAMED(gridLayout_5), QRect(20, 50, 321, 311),
+    6, QLayout::SetNoConstraint, 2, {47, 5},
+    rowsOf(kCells), rowsOf(answer::kTaskV), {nullptr, 0}};
 
 QWidget *buildTask5Page(MainWindowUi &ui)
 {
-    return buildMatchingPage(ui, kPage);
+    return buildMatchingPage(ui, kTask5Page);
 }
 
 void assignTask5Texts(MainWindowUi &ui)
 {
-    assignMatchingTexts(ui, kPage, numberChoices(), fitLongestItem);
+    assignMatchingTexts(ui, kTask5Page, numberChoices(), fitLongestItem);
 }
 
 } // namespace form

@@ -9,10 +9,7 @@ class QWidget;
 
 namespace form {
 
-template <class T>
-struct Rows;
-struct MatchingCell;
-using MatchingCells = Rows<MatchingCell>;
+struct MatchingPage;
 
 QWidget *buildReadingPage(MainWindowUi &ui);   // page 0
 QWidget *buildTask1Page(MainWindowUi &ui);     // page 1
@@ -34,11 +31,11 @@ void assignTask6Texts(MainWindowUi &ui);
 void assignTask7Texts(MainWindowUi &ui);
 void assignResultTexts(MainWindowUi &ui);
 
-// The cells of the matching pages, tasks II to V, in creation order.
-extern const MatchingCells kTask2Cells;
-extern const MatchingCells kTask3Cells;
-extern const MatchingCells kTask4Cells;
-extern const MatchingCells kTask5Cells;
+// The matching pages, tasks II to V.
+extern const MatchingPage kTask2Page;
+extern const MatchingPage kTask3Page;
+extern const MatchingPage kTask4Page;
+extern const MatchingPage kTask5Page;
 
 } // namespace form
 

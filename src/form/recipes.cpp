@@ -15,14 +15,19 @@
 
 namespace form {
 
+const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
+
+namespace {
+
 const char kPanelStyle[] =
     "background-color: qlineargradient(spread:pad, x1:0, y1:1, x2:0, y2:0, stop:0 rgba(191, 191, 191, 255), "
     "stop:1 rgba(255, 255, 255, 255));\nborder-radius: 5px;";
-const char kTransparentStyle[] = "background: rgba(255, 255, 255, 0);";
 const char kItemLabelStyle[] =
     "font: 10pt \"Trebuchet MS\";\nbackground: rgba(255, 255, 255, 0);\npadding-left: 5px; ";
 const char kChoiceComboStyle[] = "font: 10pt \"Trebuchet MS\";\nborder-radius: 0;\n";
 const char kLeaveEditDescription[] = "Ctrl+Tab — наступне поле, Ctrl+Shift+Tab — попереднє поле";
+
+} // namespace
 
 QWidget *makePage(MainWindowUi &ui, const Named<QWidget> &named, const char *accessibleName)
 {
@@ -69,6 +74,9 @@ QLabel *makeItemLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *par
     return label;
 }
 
+namespace {
+
+// A not editable drop-down list of answer letters.
 QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWidget *parent)
 {
     QComboBox *box = make(ui, named, parent);
@@ -80,6 +88,21 @@ QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWid
     box->setInsertPolicy(QComboBox::InsertAtBottom);
     return box;
 }
+
+// The label of a label cell: the item's own or the option's.
+const Named<QLabel> &labelOf(const MatchingPage &page, const MatchingCell &cell)
+{
+    if (cell.column == MatchingCell::kOption)
+        return page.options[std::size_t(cell.row)].label;
+    return page.items[std::size_t(cell.row)].label;
+}
+
+const Named<QComboBox> &boxOf(const MatchingPage &page, const MatchingCell &cell)
+{
+    return page.items[std::size_t(cell.row)].box;
+}
+
+} // namespace
 
 QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
 {
@@ -98,8 +121,11 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
     grid->setSizeConstraint(matching.sizeConstraint);
 
     for (const MatchingCell &cell : matching.cells) {
-        QWidget *widget = cell.label.member ? static_cast<QWidget *>(makeItemLabel(ui, cell.label, gridWidget))
-                                            : makeChoiceCombo(ui, cell.box, gridWidget);
+        QWidget *widget = nullptr;
+        if (cell.column == MatchingCell::kBox)
+            widget = makeChoiceCombo(ui, boxOf(matching, cell), gridWidget);
+        else
+            widget = makeItemLabel(ui, labelOf(matching, cell), gridWidget);
         grid->addWidget(widget, cell.row, cell.column, 1, 1);
     }
 
@@ -113,6 +139,25 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &matching)
 
 namespace {
 
+QString spanParagraph(const QString &style, const QString &text)
+{
+    return QStringLiteral("<p><span style=\" ") + style + QStringLiteral("\">") + text
+           + QStringLiteral("</span></p>");
+}
+
+QString letterHtml(const QString &letter, const QString &text)
+{
+    return richText(QStringLiteral("<p><span style=\" font-weight:600; font-style:italic;\">") + letter
+                    + QStringLiteral("</span> ") + text + QStringLiteral("</p>"));
+}
+
+// Clears the box and inserts the whole list at position 0, so there is no empty item.
+void fillChoices(QComboBox *box, const QStringList &items)
+{
+    box->clear();
+    box->insertItems(0, items);
+}
+
 // "a)" for index 0, "b)" for 1, …
 QString letterOf(int index)
 {
@@ -121,7 +166,7 @@ QString letterOf(int index)
 
 QString cellText(const MatchingPage &page, const MatchingCell &cell)
 {
-    if (cell.column == 2)
+    if (cell.column == MatchingCell::kOption)
         return letterHtml(letterOf(cell.row), QString::fromUtf8(page.options[std::size_t(cell.row)].text));
     const QString words = QString::fromUtf8(page.items[std::size_t(cell.row)].words);
     if (cell.quirk == CellQuirk::SizedSpan)
@@ -136,16 +181,24 @@ void assignMatchingTexts(MainWindowUi &ui, const MatchingPage &page, const QStri
 {
     (ui.*page.instruction.member)->setText(translated(instructionHtml(QString::fromUtf8(page.instructionText))));
     for (const MatchingCell &cell : page.cells) {
-        if (cell.label.member) {
-            (ui.*cell.label.member)->setText(translated(cellText(page, cell)));
+        if (cell.column != MatchingCell::kBox) {
+            (ui.*labelOf(page, cell).member)->setText(translated(cellText(page, cell)));
             continue;
         }
-        QComboBox *box = ui.*cell.box.member;
+        QComboBox *box = ui.*boxOf(page, cell).member;
         fillChoices(box, choices);
         if (cell.quirk == CellQuirk::Cleared)
             box->setCurrentText(QString());
         if (fit)
             fit(box);
+    }
+}
+
+void clearChoices(MainWindowUi &ui, const MatchingPage &page)
+{
+    for (const MatchingCell &cell : page.cells) {
+        if (cell.column == MatchingCell::kBox)
+            (ui.*boxOf(page, cell).member)->setCurrentIndex(-1);
     }
 }
 
@@ -164,12 +217,6 @@ QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidg
     edit->setStyleSheet(QString::fromLatin1(neutralStyle));
     edit->setAcceptRichText(false);
     return edit;
-}
-
-void fillChoices(QComboBox *box, const QStringList &items)
-{
-    box->clear();
-    box->insertItems(0, items);
 }
 
 void nameAnswerControl(QWidget *control, const QString &words, QLabel *itemLabel)
@@ -200,12 +247,6 @@ QString richText(const QString &paragraphs)
     return QStringLiteral("<html><head/><body>") + paragraphs + QStringLiteral("</body></html>");
 }
 
-QString spanParagraph(const QString &style, const QString &text)
-{
-    return QStringLiteral("<p><span style=\" ") + style + QStringLiteral("\">") + text
-           + QStringLiteral("</span></p>");
-}
-
 QString instructionHtml(const QString &text)
 {
     return richText(spanParagraph(
@@ -215,12 +256,6 @@ QString instructionHtml(const QString &text)
 QString boldHtml(const QString &text)
 {
     return richText(spanParagraph(QStringLiteral("font-weight:600;"), text));
-}
-
-QString letterHtml(const QString &letter, const QString &text)
-{
-    return richText(QStringLiteral("<p><span style=\" font-weight:600; font-style:italic;\">") + letter
-                    + QStringLiteral("</span> ") + text + QStringLiteral("</p>"));
 }
 
 } // namespace form

@@ -27,11 +27,7 @@ struct Option;
 
 namespace form {
 
-extern const char kPanelStyle[];
 extern const char kTransparentStyle[];
-extern const char kItemLabelStyle[];
-extern const char kChoiceComboStyle[];
-extern const char kLeaveEditDescription[];
 
 // Creates the object, names it before any other property, and keeps it in the form.
 template <class T, class Parent>
@@ -76,16 +72,12 @@ QLabel *makeInstructionLine(MainWindowUi &ui, const Named<QLabel> &named, QWidge
 QFont trebuchetFont(int pointSize);
 // An item label of an exercise page: "Trebuchet MS" 10 pt, transparent, padded, word wrap.
 QLabel *makeItemLabel(MainWindowUi &ui, const Named<QLabel> &named, QWidget *parent);
-// A not editable drop-down list of answer letters.
-QComboBox *makeChoiceCombo(MainWindowUi &ui, const Named<QComboBox> &named, QWidget *parent);
 // The answer letters "a)", "b)", … of a matching task.
 QStringList letterChoices(int count);
 // A typed-answer edit: plain text only, so a formatted paste is judged by its characters
 // alone, and `neutralStyle`, the look it keeps until its first change.
 QTextEdit *makeAnswerEdit(MainWindowUi &ui, const Named<QTextEdit> &named, QWidget *parent,
                           const char *neutralStyle);
-// Clears the box and inserts the whole list at position 0, so there is no empty item.
-void fillChoices(QComboBox *box, const QStringList &items);
 
 // Names an answer control for screen readers by its item's words, as plain text with the
 // blanks the page shows. On Unix the toolkit reports a combo box's current text as its name
@@ -116,28 +108,29 @@ enum class CellQuirk {
     Cleared,   // a box whose current text is set empty right after it is filled
 };
 
-// One cell of a matching grid: an item label (column 0), a choice box (column 1) or an
-// option label (column 2).
+// One cell of a matching grid. Grid row r holds the item label and the choice box of the page's
+// item row r and the option lettered by r, each in its own column.
 struct MatchingCell {
-    Named<QLabel> label;
-    Named<QComboBox> box;
+    static constexpr int kItem = 0, kBox = 1, kOption = 2; // the columns
     int row;
     int column;
     CellQuirk quirk;
 };
 
-constexpr MatchingCell labelCell(Named<QLabel> label, int row, int column, CellQuirk quirk = CellQuirk::None)
+constexpr MatchingCell itemCell(int row, CellQuirk quirk = CellQuirk::None)
 {
-    return {label, {}, row, column, quirk};
+    return {row, MatchingCell::kItem, quirk};
 }
 
-constexpr MatchingCell boxCell(Named<QComboBox> box, int row, int column, CellQuirk quirk = CellQuirk::None)
+constexpr MatchingCell boxCell(int row, CellQuirk quirk = CellQuirk::None)
 {
-    return {{}, box, row, column, quirk};
+    return {row, MatchingCell::kBox, quirk};
 }
 
-// A page's cells in creation order.
-using MatchingCells = Rows<MatchingCell>;
+constexpr MatchingCell optionCell(int row)
+{
+    return {row, MatchingCell::kOption, CellQuirk::None};
+}
 
 // Pages II to V: a page, its panel and instruction line, and a grid of item labels, choice
 // boxes and option labels in a widget whose 12 pt font the cells inherit. Row r holds item r
@@ -155,7 +148,7 @@ struct MatchingPage {
     QLayout::SizeConstraint sizeConstraint;
     int columns;
     int stretch[3];
-    MatchingCells cells;
+    Rows<MatchingCell> cells; // in creation order
     Rows<answer::ComboItem> items;
     Rows<answer::Option> options; // none on task V, whose boxes hold the answers
 };
@@ -167,6 +160,8 @@ QWidget *buildMatchingPage(MainWindowUi &ui, const MatchingPage &page);
 // bold, an option label its letter and text, a box `choices` and then `fit`, if given.
 void assignMatchingTexts(MainWindowUi &ui, const MatchingPage &page, const QStringList &choices,
                          void (*fit)(QComboBox *) = nullptr);
+// Leaves every box of the page with nothing chosen, in creation order.
+void clearChoices(MainWindowUi &ui, const MatchingPage &page);
 
 // The translation lookup every initial text goes through (context "MainWindow").
 QString translated(const char *source);
@@ -174,10 +169,8 @@ QString translated(const QString &source);
 
 // Rich texts in the toolkit's usual HTML wrapper, one paragraph each.
 QString richText(const QString &paragraphs);
-QString spanParagraph(const QString &style, const QString &text);
 QString instructionHtml(const QString &text);
 QString boldHtml(const QString &text);
-QString letterHtml(const QString &letter, const QString &text);
 
 } // namespace form
 

@@ -45,8 +45,24 @@ sources_whole() {
   done < <(sed -n '/^Checksums-Sha256:/,/^[^ ]/{/^ /p}' "$dsc")
 }
 
+# Every installed file, as it was when the build was marked complete: a library or header lost
+# or changed since would otherwise be linked as half a Qt.
+record_prefix() {
+  # Written beside the prefix first, so that the list cannot name its own unfinished file.
+  (cd "$prefix" && find . -path ./source -prune -o -type f ! -name '.complete' ! -name '.manifest' -print0 \
+    | LC_ALL=C sort -z | xargs -0 sha256sum) > "$cache_root/.manifest-$key"
+  mv "$cache_root/.manifest-$key" "$prefix/.manifest"
+}
+prefix_whole() {
+  local failed
+  [ -s "$prefix/.manifest" ] || { echo "it has no record of its files"; return 1; }
+  failed=$(cd "$prefix" && sha256sum --quiet -c .manifest 2>/dev/null | head -n 3) || true
+  [ -z "$failed" ] || { echo "${failed//$'\n'/, }"; return 1; }
+}
+
 if $only_cached; then
   [ -f "$prefix/.complete" ] || fail "no Qt $version for Windows in $prefix"
+  problem=$(prefix_whole) || fail "the Qt in $prefix is damaged: $problem"
   problem=$(sources_whole) || fail "the Qt in $prefix lacks its source: $problem"
   echo "$prefix"
   exit 0
@@ -94,6 +110,10 @@ if ! flock -n 9; then
   flock -w 10800 9 || fail "gave up waiting for the lock $cache_root/.lock-$key"
 fi
 
+if [ -f "$prefix/.complete" ] && ! problem=$(prefix_whole); then
+  echo "qt.sh: the Qt in $prefix is damaged ($problem); building it anew" >&2
+  rm -f "$prefix/.complete"
+fi
 if [ -f "$prefix/.complete" ]; then
   if ! problem=$(sources_whole); then
     # A missing or damaged source file is fetched again only if it is still exactly that one.
@@ -126,6 +146,7 @@ printf '%s\n' "$version" > "$prefix/.source-version"
 printf '%s\n' "$((end - start))" > "$prefix/.build-seconds"
 toolchain > "$prefix/build-record/toolchain"
 rm -rf "$work"
+record_prefix
 touch "$prefix/.complete"
 echo "Qt built in $(( (end - start) / 60 )) min" >&2
 echo "$prefix"

@@ -12,9 +12,13 @@ trap 'rm -f "$out" "$err"' EXIT
 # (a QtTest header, a listing), so such a start is tried once more, and the log says so.
 # The output goes on as it comes, so that a test killed at its time limit leaves what it wrote.
 for attempt in 1 2; do
-  wine "$@" 2> >(tee "$err" >&2) | tee "$out"
+  # The copy of stderr is started apart, so that its process is this shell's to wait for.
+  exec 3> >(tee "$err" >&2)
+  err_copy=$!
+  wine "$@" 2>&3 | tee "$out"
   status=${PIPESTATUS[0]}
-  wait "$!"  # the copy of stderr
+  exec 3>&-
+  wait "$err_copy"
   if [ "$status" -eq 0 ] || [ -s "$out" ] || [ -s "$err" ] || [ "$attempt" -eq 2 ]; then
     break
   fi

@@ -72,24 +72,13 @@ wine_dpi() {
   wineserver --wait
 }
 
+# shellcheck source=tools/virtual_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../virtual_display.sh"
 # A virtual X display for Wine's windows: exports DISPLAY, and display_pid for
 # stop_virtual_display.
 start_virtual_display() {
-  local file
-  file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$file" 2>/dev/null &
-  display_pid=$!
-  # Xvfb writes the display's number once it takes connections.
-  for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.1; done
-  if [ ! -s "$file" ]; then
-    rm -f "$file"
-    kill "$display_pid" 2>/dev/null || true
-    echo "wine.sh: the virtual display (Xvfb) did not come up within 10 s" >&2
-    return 1
-  fi
-  DISPLAY=":$(cat "$file")"
-  export DISPLAY
-  rm -f "$file"
+  xvfb_start 1600x1200x24 /dev/null || { echo "wine.sh: the virtual display (Xvfb) did not come up" >&2; return 1; }
+  display_pid=$xvfb_pid
 }
 
 # Ends the display and the Wine processes on it: a Wine desktop left behind on a display that
