@@ -45,10 +45,13 @@ xvfb_start() {
   rm -f "$number"
 }
 
-# start_display WORK-DIR: Xvfb at 96 dpi, for the xcb platform from here on, stopped on exit.
+# start_display WORK-DIR [XVFB-OPTION...]: Xvfb at 96 dpi, for the xcb platform from here on,
+# stopped on exit.
 start_display() {
+  local work=$1
+  shift
   trap stop_all EXIT
-  xvfb_start 1024x768x24 "$1/xvfb.log" -dpi 96
+  xvfb_start 1024x768x24 "$work/xvfb.log" -dpi 96 "$@"
   pids+=("$xvfb_pid")
   # Nothing here draws with OpenGL; left to itself the xcb platform loads the GL driver (Mesa's
   # software one), whose allocations LeakSanitizer reports from frames already unloaded.

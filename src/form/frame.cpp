@@ -1,6 +1,7 @@
 // The window frame: background, header, footer, the page stack and the four buttons,
 // and the skeleton of the form's two operations.
 
+#include "accessibility.h"
 #include "form.h"
 #include "form/pages.h"
 #include "form/recipes.h"
@@ -51,6 +52,8 @@ const char kCloseStyle[] =
 
 void MainWindowUi::setupForm(MainWindow *window)
 {
+    // Before the first widget, so that screen readers never meet the toolkit's own interfaces.
+    accessibility::install();
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("MainWindow"));
     window->setEnabled(true);
