@@ -496,6 +496,7 @@ int main(int argc, char *argv[])
     }
 
     useHighDpiScaling();
+    keepDesktopSettingsOut();
     QApplication app(argc, argv);
     // As the program itself starts; the bare floors below share the look, as they share the process.
     useDesignLook();

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
@@ -136,7 +137,117 @@ QStyle *keyboardFriendly(QStyle *base)
     return base ? new KeyboardFriendlyStyle(base) : nullptr;
 }
 
+#ifdef Q_OS_WIN
+// The colours of a Windows 10 desktop left at its defaults, arranged into roles as the toolkit
+// arranges the desktop's own, over the same Windows 2000 grey for the roles Windows has none for.
+QPalette designPalette()
+{
+    const QColor buttonFace(240, 240, 240);
+    const QColor buttonHighlight(255, 255, 255);
+    const QColor buttonShadow(160, 160, 160);
+    const QColor threeDLight(227, 227, 227);
+    const QColor threeDDarkShadow(105, 105, 105);
+    const QColor window(255, 255, 255);
+    const QColor windowText(0, 0, 0);
+    const QColor buttonText(0, 0, 0);
+    const QColor highlight(0, 120, 215);
+    const QColor highlightText(255, 255, 255);
+
+    const QColor grey(0xd4, 0xd0, 0xc8);
+    QPalette palette(Qt::black, grey, grey.lighter(), grey.darker(), Qt::gray, Qt::black, Qt::white);
+    palette.setBrush(QPalette::Disabled, QPalette::WindowText, grey.darker());
+    palette.setBrush(QPalette::Disabled, QPalette::Text, grey.darker());
+    palette.setBrush(QPalette::Disabled, QPalette::ButtonText, grey.darker());
+    palette.setBrush(QPalette::Disabled, QPalette::Base, grey);
+
+    palette.setColor(QPalette::WindowText, windowText);
+    palette.setColor(QPalette::Button, buttonFace);
+    palette.setColor(QPalette::Light, buttonHighlight);
+    palette.setColor(QPalette::Dark, buttonShadow);
+    palette.setColor(QPalette::Mid, buttonFace.darker(150));
+    palette.setColor(QPalette::Text, windowText);
+    palette.setColor(QPalette::BrightText, buttonHighlight);
+    palette.setColor(QPalette::Base, window);
+    palette.setColor(QPalette::Window, buttonFace);
+    palette.setColor(QPalette::ButtonText, buttonText);
+    palette.setColor(QPalette::Midlight, threeDLight);
+    palette.setColor(QPalette::Shadow, threeDDarkShadow);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, highlightText);
+    palette.setColor(QPalette::Link, Qt::blue);
+    palette.setColor(QPalette::LinkVisited, Qt::magenta);
+    // The window's colour differs from the base colour: an inactive selection looks like the window.
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, buttonFace);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, windowText);
+
+    const QColor disabled((windowText.red() + buttonFace.red()) / 2, (windowText.green() + buttonFace.green()) / 2,
+                          (windowText.blue() + buttonFace.blue()) / 2);
+    palette.setColorGroup(QPalette::Disabled, palette.windowText(), palette.button(), palette.light(),
+                          palette.dark(), palette.mid(), palette.text(), palette.brightText(), palette.base(),
+                          palette.window());
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::Text, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, highlight);
+    palette.setColor(QPalette::Disabled, QPalette::HighlightedText, highlightText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, buttonFace);
+    return palette;
+}
+#else
+// The toolkit's own colours, those of a desktop that sets none.
+QPalette designPalette()
+{
+    const QColor window(239, 239, 239);
+    const QColor light = window.lighter(150);
+    const QColor mid = window.darker(130);
+    const QColor dark = window.darker(150);
+    const QColor shadow = dark.darker(135);
+    const QColor disabledText(190, 190, 190);
+
+    QPalette palette(Qt::black, window, light, dark, mid, Qt::black, Qt::white);
+    palette.setBrush(QPalette::Midlight, mid.lighter(110));
+    palette.setBrush(QPalette::Button, window);
+    palette.setBrush(QPalette::Shadow, shadow);
+    palette.setBrush(QPalette::HighlightedText, Qt::white);
+
+    palette.setBrush(QPalette::Disabled, QPalette::Text, disabledText);
+    palette.setBrush(QPalette::Disabled, QPalette::WindowText, disabledText);
+    palette.setBrush(QPalette::Disabled, QPalette::ButtonText, disabledText);
+    palette.setBrush(QPalette::Disabled, QPalette::Base, window);
+    palette.setBrush(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setBrush(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+
+    palette.setBrush(QPalette::Active, QPalette::Highlight, QColor(48, 140, 198));
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, QColor(48, 140, 198));
+    palette.setBrush(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return palette;
+}
+#endif
+
+// A role left unset would be filled from the desktop's palette, now and whenever the desktop's
+// colours change while the program runs; so every role of every group is set, as it stands.
+QPalette withEveryRoleSet(QPalette palette)
+{
+    QColor colours[QPalette::NColorGroups][QPalette::NColorRoles];
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            colours[group][role] = palette.color(QPalette::ColorGroup(group), QPalette::ColorRole(role));
+    }
+    // Setting one role may change another (the text's placeholder follows the text), so the
+    // colours are all read before any is set.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            palette.setColor(QPalette::ColorGroup(group), QPalette::ColorRole(role), colours[group][role]);
+    }
+    return palette;
+}
+
 } // namespace
+
+void keepDesktopSettingsOut()
+{
+    QGuiApplication::setDesktopSettingsAware(false);
+}
 
 void useDesignLook()
 {
@@ -144,9 +255,6 @@ void useDesignLook()
     // Substitutions only apply where the named family is not installed.
     for (const char *family : {"Trebuchet MS", "Tahoma"})
         QFont::insertSubstitution(QString::fromLatin1(family), QString::fromLatin1(kSubstituteFamily));
-    QFont base(QStringLiteral("Tahoma"));
-    base.setPointSize(8);
-    QApplication::setFont(base);
     QStyle *style = keyboardFriendly(QStyleFactory::create(QStringLiteral("Windows")));
 #else
     // The platform's own style, seen through the same proxy.
@@ -154,5 +262,15 @@ void useDesignLook()
 #endif
     if (style)
         QApplication::setStyle(style);
+#ifndef Q_OS_WIN
+    // After the style: setting a style gives labels, buttons and the like the desktop's fonts
+    // again, and the application font replaces them all.
+    QFont base(QStringLiteral("Tahoma"));
+    base.setPointSize(8);
+    QApplication::setFont(base);
+#endif
+    QPalette palette = designPalette();
+    QApplication::style()->polish(palette);
+    QApplication::setPalette(withEveryRoleSet(palette));
     qApp->installEventFilter(new KeyboardPaths(qApp));
 }

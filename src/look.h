@@ -12,8 +12,15 @@
 // Everywhere, Windows included, it adds what a keyboard user needs: a focused drop-down box
 // framed, boxes that a wheel turn does not change unless they have the focus, Return and
 // Enter pressing a focused button, and Ctrl+Tab and Ctrl+Shift+Tab out of a typed answer.
+// The panels are light on any desktop, but much of the text on them takes its colour from the
+// palette, and a dark colour scheme would write it light on light; so the colours are fixed
+// too: on Linux the toolkit's own, on Windows those of a Windows 10 desktop at its defaults.
 // Call it once, after the application object exists.
 void useDesignLook();
+
+// Keeps the desktop's own Qt settings (a platform theme's colours, fonts and style sheet) from
+// being laid over the look. Call it before the application object.
+void keepDesktopSettingsOut();
 
 // The family that stands in for the Windows fonts where they are missing.
 extern const char kSubstituteFamily[];

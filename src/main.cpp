@@ -11,10 +11,30 @@ namespace {
 
 QtMessageHandler defaultHandler = nullptr;
 
-// Without a usable display the toolkit aborts with a terse platform-plugin message;
-// say instead what is missing and how to run without a desktop.
-void explainMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// Two of the frame's style sheets write a transparent colour as rgb() with an alpha, which the
+// toolkit reads as meant but reports each time it reads them.
+bool isKnownStyleSheetNotice(const QString &message)
 {
+    static const QLatin1String notices[] = {
+        QLatin1String("QCssParser::parseColorValue: Specified color without alpha value but alpha given: "
+                      "'rgb 255, 255, 255, 0'"),
+        QLatin1String("QCssParser::parseColorValue: Specified color without alpha value but alpha given: "
+                      "'rgb 255, 255, 255, 0.0'"),
+    };
+    for (const QLatin1String &notice : notices) {
+        if (message == notice)
+            return true;
+    }
+    return false;
+}
+
+// Without a usable display the toolkit aborts with a terse platform-plugin message;
+// say instead what is missing and how to run without a desktop. Every other message but the
+// style sheet notices goes on as it came.
+void handleMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && isKnownStyleSheetNotice(message))
+        return;
     if (type != QtFatalMsg) {
         defaultHandler(type, context, message);
         return;
@@ -34,9 +54,9 @@ void explainMissingDisplay(QtMsgType type, const QMessageLogContext &context, co
 int main(int argc, char *argv[])
 {
     useHighDpiScaling();
-    defaultHandler = qInstallMessageHandler(explainMissingDisplay);
+    keepDesktopSettingsOut();
+    defaultHandler = qInstallMessageHandler(handleMessage);
     QApplication app(argc, argv);
-    qInstallMessageHandler(defaultHandler);
     useDesignLook();
 
     MainWindow window;

@@ -456,14 +456,19 @@ void TestFrame::everyLookupInOrder()
 void TestFrame::unknownArgumentsAreIgnored_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("unknown option") << QStringList{"--unknown", "-x", "file.txt"};
-    QTest::newRow("toolkit option") << QStringList{"-platform", "offscreen"};
-    QTest::newRow("odd text") << QStringList{QString(), QStringLiteral("Відповіді нема"), QString(4096, 'x')};
+    QTest::addColumn<QString>("warning"); // one the toolkit gives, which must come through whole
+    QTest::newRow("unknown option") << QStringList{"--unknown", "-x", "file.txt"} << QString();
+    QTest::newRow("toolkit option") << QStringList{"-platform", "offscreen"} << QString();
+    QTest::newRow("odd text") << QStringList{QString(), QStringLiteral("Відповіді нема"), QString(4096, 'x')}
+                              << QString();
+    QTest::newRow("toolkit warning") << QStringList{"-style", "nosuchstyle"}
+                                     << "QApplication: invalid style override 'nosuchstyle' passed, ignoring it.";
 }
 
 void TestFrame::unknownArgumentsAreIgnored()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, warning);
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -478,6 +483,9 @@ void TestFrame::unknownArgumentsAreIgnored()
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
     QVERIFY2(!errors.contains(QLatin1String("rgument")) && !errors.contains(QLatin1String("usage")),
              qPrintable(errors));
+    // A start is silent but for what is unexpected: the style sheets' colour notices are not.
+    QVERIFY2(!errors.contains(QLatin1String("QCssParser")), qPrintable(errors));
+    QVERIFY2(errors.contains(warning), qPrintable(errors));
 }
 
 void TestFrame::missingDisplayIsExplained()

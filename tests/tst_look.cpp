@@ -3,23 +3,37 @@
 // in pale ink when it has the focus, and no typed-answer edit shows a scroll bar.
 // Runs once as is and once at 150 % (QT_SCALE_FACTOR=1.5); a Windows build also runs it on the
 // windows platform, whose default font only Windows itself gives.
+// And the look is the same whatever the desktop's own colours, fonts and style sheet.
 
 #include "student.h"
 #include "look.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMetaEnum>
+#include <QProcess>
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextEdit>
 #include <QTransform>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <string>
+#include <vector>
+#endif
 
 using testutil::widget;
 
@@ -171,6 +185,148 @@ QStringList problems(QWidget *root)
     return found;
 }
 
+// The snapshot tool's pictures of every page and result tab.
+QStringList pictureNames()
+{
+    QStringList names;
+    for (int page = 0; page <= 7; ++page)
+        names << QStringLiteral("page-%1.png").arg(page);
+    for (int tab = 1; tab <= 7; ++tab)
+        names << QStringLiteral("page-8-tab-%1.png").arg(tab);
+    return names;
+}
+
+// Runs the snapshot tool in `environment`, its pictures (answers mixed) written into `folder`;
+// false when it did not end well. What it wrote on its error output goes into `log`.
+bool takePictures(const QProcessEnvironment &environment, const QString &folder, QString *log = nullptr)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(FRENCH_SNAPSHOT_EXE),
+               {QStringLiteral("--out"), folder, QStringLiteral("--answers"), QStringLiteral("mixed"),
+                QStringLiteral("all")});
+    const bool ended = tool.waitForFinished(180000);
+    if (!ended)
+        tool.kill();
+    const QByteArray errors = tool.readAllStandardError();
+    if (log)
+        *log = QString::fromLocal8Bit(errors);
+    if (!ended || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        qWarning("the snapshot tool failed: %s", errors.constData());
+        return false;
+    }
+    return true;
+}
+
+#ifndef Q_OS_WIN
+// An X display of its own (Xvfb), for as long as this lives; its name stays empty when it did
+// not start within 20 seconds.
+class VirtualDisplay
+{
+public:
+    VirtualDisplay()
+    {
+        // Xvfb writes the display's number once it takes clients.
+        server.start(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                      QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QByteArray number;
+        while (!number.endsWith('\n') && server.waitForReadyRead(20000))
+            number += server.readAllStandardOutput();
+        if (number.endsWith('\n'))
+            name = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    }
+    // Asked to end, the server removes its lock file and socket.
+    ~VirtualDisplay()
+    {
+        server.terminate();
+        if (!server.waitForFinished(10000)) {
+            server.kill();
+            server.waitForFinished();
+        }
+    }
+    VirtualDisplay(const VirtualDisplay &) = delete;
+    VirtualDisplay &operator=(const VirtualDisplay &) = delete;
+
+    QString name;
+
+private:
+    QProcess server;
+};
+#endif
+
+#ifdef Q_OS_WIN
+// High Contrast Black's colours, written where Windows keeps the desktop's colour scheme, for
+// the programs started while this lives; the colours there before are put back after.
+class DarkColourScheme
+{
+public:
+    DarkColourScheme()
+    {
+        static const wchar_t *const colours[][2] = {
+            {L"Window", L"0 0 0"},           {L"WindowText", L"255 255 255"}, {L"ButtonFace", L"0 0 0"},
+            {L"ButtonText", L"255 255 255"}, {L"ButtonHilight", L"255 255 255"},
+            {L"ButtonLight", L"255 255 255"}, {L"ButtonShadow", L"128 128 128"},
+            {L"ButtonDkShadow", L"255 255 255"}, {L"Hilight", L"26 235 255"}, {L"HilightText", L"0 0 0"},
+            {L"GrayText", L"63 242 63"},     {L"InfoWindow", L"0 0 0"},       {L"InfoText", L"255 255 255"},
+            {L"Menu", L"0 0 0"},             {L"MenuText", L"255 255 255"},
+        };
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Colors", 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            key = nullptr;
+            return;
+        }
+        written = true;
+        for (const auto &colour : colours) {
+            Saved saved{colour[0], {}, false};
+            wchar_t value[64] = {};
+            DWORD size = sizeof value - sizeof(wchar_t); // always ends in a null
+            DWORD type = 0;
+            if (RegQueryValueExW(key, colour[0], nullptr, &type, reinterpret_cast<BYTE *>(value), &size)
+                    == ERROR_SUCCESS
+                && type == REG_SZ) {
+                saved.value = value;
+                saved.existed = true;
+            }
+            before.push_back(saved);
+            written &= set(colour[0], colour[1]);
+        }
+    }
+    ~DarkColourScheme()
+    {
+        if (!key)
+            return;
+        for (const Saved &saved : before) {
+            if (saved.existed)
+                set(saved.name, saved.value.c_str());
+            else
+                RegDeleteValueW(key, saved.name);
+        }
+        RegCloseKey(key);
+    }
+    DarkColourScheme(const DarkColourScheme &) = delete;
+    DarkColourScheme &operator=(const DarkColourScheme &) = delete;
+
+    bool written = false;
+
+private:
+    struct Saved {
+        const wchar_t *name;
+        std::wstring value;
+        bool existed;
+    };
+
+    bool set(const wchar_t *name, const wchar_t *value)
+    {
+        const DWORD size = DWORD((wcslen(value) + 1) * sizeof(wchar_t));
+        return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value), size) == ERROR_SUCCESS;
+    }
+
+    HKEY key = nullptr;
+    std::vector<Saved> before;
+};
+#endif
+
 } // namespace
 
 class TestLook : public QObject
@@ -178,17 +334,22 @@ class TestLook : public QObject
     Q_OBJECT
 
     QString styleBefore;
+    QPalette paletteBefore;
 
 private slots:
     void initTestCase();
     void substituteStandsIn();
     void windowsKeepsItsOwnLook();
+    void paletteIsTheToolkitsOwn();
     void everyPageAndTabFits();
+    void desktopSettingsLeaveNoTrace_data();
+    void desktopSettingsLeaveNoTrace();
 };
 
 void TestLook::initTestCase()
 {
     styleBefore = QApplication::style()->objectName();
+    paletteBefore = QApplication::palette();
     useDesignLook();
 }
 
@@ -215,6 +376,30 @@ void TestLook::windowsKeepsItsOwnLook()
     QCOMPARE(proxy->baseStyle()->objectName(), styleBefore);
 #else
     QSKIP("only Windows keeps its own look");
+#endif
+}
+
+void TestLook::paletteIsTheToolkitsOwn()
+{
+#ifdef Q_OS_WIN
+    QSKIP("on Windows the colours are Windows 10's, not those of the desktop running this");
+#else
+    // What a desktop without settings of its own gives, in every role, also those the pictures
+    // do not show (an open drop-down list's selection).
+    QStringList differing;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            if (QApplication::palette().color(g, r) != paletteBefore.color(g, r))
+                differing << QStringLiteral("%1 %2: %3 against %4")
+                                 .arg(QString::fromLatin1(QMetaEnum::fromType<QPalette::ColorGroup>().valueToKey(g)),
+                                      QString::fromLatin1(QMetaEnum::fromType<QPalette::ColorRole>().valueToKey(r)),
+                                      QApplication::palette().color(g, r).name(QColor::HexArgb),
+                                      paletteBefore.color(g, r).name(QColor::HexArgb));
+        }
+    }
+    QVERIFY2(differing.isEmpty(), qPrintable(differing.join(QStringLiteral("; "))));
 #endif
 }
 
@@ -246,6 +431,95 @@ void TestLook::everyPageAndTabFits()
     for (const QString &problem : found)
         qWarning("%s", qPrintable(problem));
     QVERIFY2(found.isEmpty(), "texts are cut off or unreadable; see the warnings above");
+}
+
+void TestLook::desktopSettingsLeaveNoTrace_data()
+{
+    QTest::addColumn<QStringList>("environment"); // the desktop's, beside its settings files
+    QTest::addColumn<QString>("loaded");          // what the desktop's theme says once loaded
+#ifdef Q_OS_WIN
+    // High Contrast Black's colours in the registry (DarkColourScheme).
+    QTest::newRow("dark colour scheme") << QStringList() << QString();
+#else
+    // Qt's settings as many Linux desktops set them, through qt5ct: its dark colour scheme,
+    // another font for everything and its stock style sheet.
+    QTest::newRow("qt5ct") << QStringList{"QT_QPA_PLATFORMTHEME=qt5ct", "QT_LOGGING_RULES=qt5ct.debug=true"}
+                           << "using qt5ct plugin";
+    // A KDE Plasma session: the toolkit itself reads its dark colours and fonts.
+    QTest::newRow("KDE") << QStringList{"QT_QPA_PLATFORMTHEME=kde", "KDE_SESSION_VERSION=5"} << QString();
+#endif
+}
+
+void TestLook::desktopSettingsLeaveNoTrace()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, loaded);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString plainFolder = work.filePath(QStringLiteral("plain"));
+    const QString themedFolder = work.filePath(QStringLiteral("themed"));
+    QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+    QString themedLog;
+#ifdef Q_OS_WIN
+    Q_UNUSED(environment);
+    // The desktop's colours reach a program only on the platform students see.
+    plain.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
+    QVERIFY(takePictures(plain, plainFolder));
+    {
+        DarkColourScheme scheme;
+        QVERIFY2(scheme.written, "the colour scheme could not be written to the registry");
+        QVERIFY(takePictures(plain, themedFolder, &themedLog));
+    }
+#else
+    // On the platform of a Linux desktop, on a display of this test's own; the desktop's
+    // settings in a folder of its own too. Without them, no desktop is recognised.
+    VirtualDisplay display;
+    QVERIFY2(!display.name.isEmpty(), "the virtual display (Xvfb, Debian package xvfb) did not start");
+    for (const char *variable : {"QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                                 "KDE_FULL_SESSION", "KDE_SESSION_VERSION", "GNOME_DESKTOP_SESSION_ID"})
+        plain.remove(QString::fromLatin1(variable));
+    plain.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    plain.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+    plain.insert(QStringLiteral("DISPLAY"), display.name);
+    const QString settings = work.filePath(QStringLiteral("settings"));
+    const QDir source(QStringLiteral(FRENCH_TEST_DESKTOP_SETTINGS));
+    for (const QString &file : {QStringLiteral("kdeglobals"), QStringLiteral("qt5ct/qt5ct.conf")}) {
+        QVERIFY(QDir().mkpath(QFileInfo(settings + QLatin1Char('/') + file).path()));
+        QVERIFY(QFile::copy(source.filePath(file), settings + QLatin1Char('/') + file));
+    }
+    plain.insert(QStringLiteral("XDG_CONFIG_HOME"), settings);
+    QProcessEnvironment themed = plain;
+    for (const QString &setting : environment)
+        themed.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    QVERIFY(takePictures(plain, plainFolder));
+    QVERIFY(takePictures(themed, themedFolder, &themedLog));
+#endif
+    QVERIFY2(themedLog.contains(loaded),
+             qPrintable(QStringLiteral("the desktop's theme did not say \"%1\"; is it installed "
+                                       "(Debian package qt5ct; tools/setup.sh installs it)?").arg(loaded)));
+
+    QStringList differences;
+    for (const QString &name : pictureNames()) {
+        const QImage reference(QDir(plainFolder).filePath(name));
+        const QImage themedPicture(QDir(themedFolder).filePath(name));
+        QVERIFY2(!reference.isNull() && !themedPicture.isNull(), qPrintable(name + QStringLiteral(" is missing")));
+        const int differing = testutil::differingPixels(reference, themedPicture);
+        if (differing < 0)
+            differences << QStringLiteral("%1: %2x%3 against %4x%5")
+                               .arg(name)
+                               .arg(themedPicture.width())
+                               .arg(themedPicture.height())
+                               .arg(reference.width())
+                               .arg(reference.height());
+        else if (differing > 0)
+            differences << QStringLiteral("%1: %2 pixels differ").arg(name).arg(differing);
+    }
+    if (!differences.isEmpty()) {
+        work.setAutoRemove(false);
+        differences << QStringLiteral("both sets are in ") + work.path();
+    }
+    QVERIFY2(differences.isEmpty(), qPrintable(QStringLiteral("the desktop's settings change the look: ")
+                                               + differences.join(QStringLiteral("; "))));
 }
 
 FRENCH_TEST_MAIN(TestLook)

@@ -51,6 +51,22 @@ QString plainText(const QString &html)
     return document.toPlainText();
 }
 
+int differingPixels(const QImage &first, const QImage &second)
+{
+    if (first.size() != second.size())
+        return -1;
+    const QImage a = first.convertToFormat(QImage::Format_RGB32);
+    const QImage b = second.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb *lineA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const QRgb *lineB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            differing += lineA[x] != lineB[x]; // RGB32 is always opaque
+    }
+    return differing;
+}
+
 QPushButton *button(const QObject *root, const char *name)
 {
     return widget<QPushButton>(root, QString::fromLatin1(name));

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -84,6 +85,9 @@ extern const char kResultBoxStyle[];    // the result page's headings and prompt
 
 // The words a rich text shows, without its markup.
 QString plainText(const QString &html);
+
+// The pixels whose colour differs between two pictures, or -1 when their sizes do.
+int differingPixels(const QImage &first, const QImage &second);
 
 // Records every lookup of the program's texts and translates none, so a test sees which texts
 // went through the translation lookup, and in which order.

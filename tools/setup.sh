@@ -17,11 +17,13 @@ fi
 # package build; the virtual display
 # and window lookup of the start check (tools/start_check.sh); the window manager and the
 # wheel turned through the X server of the keyboard check (tools/keyboard_check.sh); the
-# screen reader, its speech and the accessibility bus of tools/screen_reader_check.sh.
+# screen reader, its speech and the accessibility bus of tools/screen_reader_check.sh; a
+# desktop's own Qt settings and the font they name, which the look must not take (tst_look).
 packages=(g++ cmake make qtbase5-dev qtbase5-dev-tools qtbase5-private-dev fonts-crosextra-carlito
           librsvg2-bin desktop-file-utils appstream dpkg-dev file xvfb x11-utils
           openbox xdotool
-          orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus)
+          orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus
+          qt5ct fonts-dejavu-core)
 
 "$root_dir/tools/install_packages.sh" "${packages[@]}"
 

@@ -75,23 +75,6 @@ void printButtonCentres(MainWindow &window, double scale)
     }
 }
 
-// The pixels whose colour differs, or -1 when the sizes do.
-int differingPixels(const QImage &program, const QImage &own)
-{
-    if (program.size() != own.size())
-        return -1;
-    const QImage a = program.convertToFormat(QImage::Format_RGB32);
-    const QImage b = own.convertToFormat(QImage::Format_RGB32);
-    int differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const QRgb *lineA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-        const QRgb *lineB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x)
-            differing += lineA[x] != lineB[x]; // RGB32 is always opaque
-    }
-    return differing;
-}
-
 // A window that has just been mapped may not be drawn yet, so it is taken again until it
 // matches or the time is up.
 int compareWindow(WId id, const QImage &own, const QDir &dir)
@@ -104,7 +87,7 @@ int compareWindow(WId id, const QImage &own, const QDir &dir)
         if (!program.isNull())
             QThread::msleep(100);
         program = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
-        differing = differingPixels(program, own);
+        differing = testutil::differingPixels(program, own);
     } while (differing != 0 && clock.elapsed() < 10000);
     if (!save(program, dir, QStringLiteral("window")))
         return 1;
@@ -221,6 +204,7 @@ int run(QApplication &app)
 int main(int argc, char *argv[])
 {
     // No scaling from the screen's resolution: pictures are 800 x 600 unless QT_SCALE_FACTOR says.
+    keepDesktopSettingsOut();
     QApplication app(argc, argv);
     useDesignLook();
     try {
