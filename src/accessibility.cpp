@@ -45,13 +45,15 @@ bool isPage(const QWidget *widget)
            && widget->parentWidget()->objectName() == QLatin1String("stackedWidget");
 }
 
-// A page of the result's tab widget.
+#ifndef Q_OS_WIN
+// A page of the result's tab widget (only AT-SPI needs them told apart).
 bool isResultTab(const QWidget *widget)
 {
     const QWidget *stack = widget->parentWidget();
     return stack && qobject_cast<const QStackedWidget *>(stack) && stack->parentWidget()
            && stack->parentWidget()->objectName() == QLatin1String("tabWidget");
 }
+#endif
 
 // The result page's top row, "Nombre de points: 2 Votre note: Mal!", as it stands.
 QString resultLine(const QWidget *page)
