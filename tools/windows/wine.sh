@@ -26,10 +26,15 @@ wine_prefix_ready() {  # folder of the fonts made by fonts.py
 
 # Path conversions and Windows folders, checked: an empty answer would turn a later check on a
 # file into a verdict on the wrong one.
+# Now and then a Wine program started right after another has ended fails to start at all; a
+# conversion changes nothing, so it is asked once more.
 wine_path() {  # --unix or --windows, a path
-  local path
-  path=$(winepath "$1" "$2" 2>/dev/null) && [ -n "$path" ] \
-    || { echo "wine.sh: winepath $1 could not convert $2" >&2; return 1; }
+  local path attempt
+  for attempt in 1 2; do
+    path=$(winepath "$1" "$2" 2>/dev/null) && [ -n "$path" ] && break
+    path=
+  done
+  [ -n "$path" ] || { echo "wine.sh: winepath $1 could not convert $2 (tried $attempt times)" >&2; return 1; }
   echo "$path"
 }
 wine_env() {  # the name of a Windows variable that holds a folder
@@ -48,7 +53,9 @@ wine_regedit_export() {  # key, unix file: 0 the file holds that key, 2 regedit 
   local windows
   windows=$(wine_path --windows "$2") || return 1
   : >"$2"
-  timeout 120 wine regedit /E "$windows" "$1" >/dev/null 2>&1 || return 1
+  # An export only reads, so a start that failed is tried once more, as for wine_path.
+  timeout 120 wine regedit /E "$windows" "$1" >/dev/null 2>&1 \
+    || timeout 120 wine regedit /E "$windows" "$1" >/dev/null 2>&1 || return 1
   [ -s "$2" ] || return 2
   iconv -f UTF-16LE -t UTF-8 "$2" | tr -d '\r' | grep -ixF "[$1]" >/dev/null
 }
