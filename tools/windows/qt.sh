@@ -132,7 +132,7 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
-echo "Building Qt $version ($upstream) for Windows into $prefix (over an hour on two cores)" >&2
+echo "Building Qt $version ($upstream) for Windows into $prefix (about 25 minutes on two cores, longer beside other work)" >&2
 work="$cache_root/work-$key"
 rm -rf "$work" "$prefix"
 fetch_sources
